@@ -1,0 +1,19 @@
+// Turns SourceLines into PadFieldList: recognises the start and end tags of
+// the known PAD elements, collects their text across lines, decodes character
+// entities and notes the language section of Program_Descriptions. A
+// forgiving line scanner, not an XML parser: it never rejects a file.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+namespace quillot {
+
+void ExtractPadFields();
+void AddPadField(std::string value, std::string section, int32_t tagNumber, int32_t isShort);
+
+// Replaces the named character entities of EntityTable in the text.
+std::string DecodeEntities(std::string_view text);
+
+}  // namespace quillot

@@ -1,0 +1,47 @@
+// The reader's and the writers' access to files: an existence test and two
+// sequential byte channels whose failures raise IoError with the system's
+// error code. Implemented with the Windows API in file_system_win.cpp and with
+// POSIX calls in file_system_posix.cpp (errno mapped to Windows numbering).
+#pragma once
+
+#include <cstddef>
+#include <string>
+
+namespace quillot {
+
+// True when the file system has an entry matching the path that is not a folder.
+bool IsExistingFile(const std::string& path);
+
+// A file opened read-only as bytes.
+class InputFile {
+  public:
+    explicit InputFile(const std::string& path);  // throws IoError
+    ~InputFile();
+    InputFile(const InputFile&) = delete;
+    InputFile& operator=(const InputFile&) = delete;
+
+    // Reads up to `size` bytes; returns 0 at the end of the file. Throws IoError.
+    size_t Read(char* buffer, size_t size);
+    // Closes the file; a failure throws IoError.
+    void Close();
+
+  private:
+    void* handle_;
+};
+
+// A file created anew (an existing one is truncated) for writing bytes.
+class OutputFile {
+  public:
+    explicit OutputFile(const std::string& path);  // throws IoError
+    ~OutputFile();
+    OutputFile(const OutputFile&) = delete;
+    OutputFile& operator=(const OutputFile&) = delete;
+
+    void Write(const char* data, size_t size);  // throws IoError
+    void Close();                               // throws IoError
+
+  private:
+    void* handle_;
+};
+
+}  // namespace quillot

@@ -1,0 +1,54 @@
+#include "reader/line_splitter.h"
+
+#include "reader/file_system.h"
+#include "reader/pad_document.h"
+
+namespace quillot {
+
+void AddSourceLine(std::string_view line) {
+    SourceLines.Add(line);
+}
+
+LineSplitter::LineSplitter() {
+    SourceLines.Clear();
+}
+
+void LineSplitter::Feed(const char* data, size_t size) {
+    const char* const end = data + size;
+    const char* run = data;  // start of the bytes not yet handed to the open line
+    for (const char* p = data; p != end; ++p) {
+        const char c = *p;
+        if (c != '\r' && c != '\n' && c != '<') continue;
+        SourceLines.AppendToOpenLine(run, static_cast<size_t>(p - run));
+        SourceLines.EndOpenLine();
+        if (c == '<') SourceLines.AppendToOpenLine('<');
+        run = p + 1;
+    }
+    SourceLines.AppendToOpenLine(run, static_cast<size_t>(end - run));
+}
+
+void LineSplitter::Finish() {
+    SourceLines.EndOpenLine();
+}
+
+bool ReadSourceLines(const std::string& fileName) {
+    LineSplitter splitter;
+    if (!IsExistingFile(fileName)) return false;
+    InputFile file(fileName);
+    char block[ReadBlockSize];
+    try {
+        for (;;) {
+            size_t got = file.Read(block, sizeof block);
+            if (got == 0) break;
+            splitter.Feed(block, got);
+        }
+    } catch (...) {
+        SourceLines.DiscardOpenLine();
+        throw;
+    }
+    splitter.Finish();
+    file.Close();
+    return true;
+}
+
+}  // namespace quillot

@@ -1,0 +1,23 @@
+// quillot-render: writes the three Quillot reports of PAD files from the
+// command line. See RenderUsage for its options.
+#include <iostream>
+#include <string>
+#include <vector>
+
+#include "render/batch_renderer.h"
+#include "render/render_options.h"
+
+int main(int argc, char** argv) {
+    std::ios::sync_with_stdio(false);
+    std::vector<std::string> args(argv + 1, argv + argc);
+    const quillot::ParsedCommandLine parsed = quillot::ParseRenderCommandLine(args);
+    if (!parsed.error.empty()) {
+        std::cerr << "quillot-render: " << parsed.error << "\n\n" << quillot::RenderUsage;
+        return 2;
+    }
+    if (parsed.options.help) {
+        std::cout << quillot::RenderUsage;
+        return 0;
+    }
+    return quillot::RenderFiles(parsed.options, std::cout, std::cerr);
+}

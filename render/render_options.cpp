@@ -1,0 +1,102 @@
+#include "render/render_options.h"
+
+#include <cerrno>
+#include <cstdlib>
+
+namespace quillot {
+
+const char* const RenderUsage =
+    "Usage: quillot-render [OPTIONS] FILE...\n"
+    "Writes the three Quillot reports of each PAD file: ~PadXml.rtf (All), ~PadStd.rtf (Std)\n"
+    "and ~Pad1.rtf (summary). With several files, each file's reports go into DIR/<file name>/.\n"
+    "\n"
+    "Options:\n"
+    "  --out DIR             folder for the reports (default: the current folder)\n"
+    "  --label-color N       label colour, 0xBBGGRR as a decimal or 0x number (default 64)\n"
+    "  --content-color N     content colour (default 8388608)\n"
+    "  --font FACE           report font face (default Arial)\n"
+    "  --pitch-family N      pitch-and-family byte of the font, 0 to 255 (default: what GDI\n"
+    "                        reports on Windows, 39 elsewhere)\n"
+    "  --fields              print each file's fields as JSON Lines on standard output\n"
+    "  --help                show this text\n"
+    "\n"
+    "Exit status: 0 when every file existed and rendered, 1 when one did not, 2 for a\n"
+    "usage error.\n";
+
+namespace {
+
+bool ParseNumber(const std::string& text, long long min, long long max, long long& value) {
+    if (text.empty()) return false;
+    errno = 0;
+    char* end = nullptr;
+    const bool hex = text.size() > 2 && text[0] == '0' && (text[1] == 'x' || text[1] == 'X');
+    value = std::strtoll(text.c_str(), &end, hex ? 16 : 10);
+    return errno == 0 && end != nullptr && *end == '\0' && value >= min && value <= max &&
+           (hex || text[0] == '-' || (text[0] >= '0' && text[0] <= '9'));
+}
+
+}  // namespace
+
+ParsedCommandLine ParseRenderCommandLine(const std::vector<std::string>& args) {
+    ParsedCommandLine parsed;
+    RenderOptions& options = parsed.options;
+    bool optionsEnded = false;
+    for (size_t i = 0; i < args.size(); ++i) {
+        const std::string& arg = args[i];
+        if (optionsEnded || arg.size() < 2 || arg[0] != '-') {
+            options.files.push_back(arg);
+            continue;
+        }
+        if (arg == "--") {
+            optionsEnded = true;
+            continue;
+        }
+        if (arg == "--help" || arg == "-h") {
+            options.help = true;
+            continue;
+        }
+        if (arg == "--fields") {
+            options.printFields = true;
+            continue;
+        }
+        const bool takesValue = arg == "--out" || arg == "--label-color" ||
+                                arg == "--content-color" || arg == "--font" ||
+                                arg == "--pitch-family";
+        if (!takesValue) {
+            parsed.error = "unknown option " + arg;
+            return parsed;
+        }
+        if (i + 1 >= args.size()) {
+            parsed.error = arg + " needs a value";
+            return parsed;
+        }
+        const std::string& value = args[++i];
+        long long number = 0;
+        if (arg == "--out") {
+            if (value.empty()) {
+                parsed.error = "--out needs a folder";
+                return parsed;
+            }
+            options.outDir = value;
+        } else if (arg == "--font") {
+            options.fontFace = value;
+        } else if (arg == "--pitch-family") {
+            if (!ParseNumber(value, 0, 255, number)) {
+                parsed.error = "--pitch-family takes a number from 0 to 255, not " + value;
+                return parsed;
+            }
+            options.pitchAndFamily = static_cast<int>(number);
+        } else {
+            if (!ParseNumber(value, INT32_MIN, UINT32_MAX, number)) {
+                parsed.error = arg + " takes a 32-bit colour value, not " + value;
+                return parsed;
+            }
+            const auto color = static_cast<int32_t>(static_cast<uint32_t>(number));
+            (arg == "--label-color" ? options.labelColor : options.contentColor) = color;
+        }
+    }
+    if (!options.help && options.files.empty()) parsed.error = "no FILE given";
+    return parsed;
+}
+
+}  // namespace quillot

@@ -1,0 +1,29 @@
+// What quillot-render needs from its platform. Implemented with the Windows
+// API (and GDI) in render_platform_win.cpp, with POSIX calls elsewhere.
+#pragma once
+
+#include <string>
+
+#include "report/rtf_text.h"
+
+namespace quillot {
+
+// The separator that ends a report folder ("\" on Windows, "/" elsewhere).
+extern const char ReportFolderSeparator;
+
+// The document path as the viewer would hold it in CurrentFilePath: the full
+// path, with the file name as the file system stores it on Windows; with "\"
+// for "/" elsewhere, so that the file-name part is the same as in the viewer.
+std::string ViewerPath(const std::string& file);
+
+// The file-name part of a path as the platform splits it.
+std::string BaseName(const std::string& path);
+
+// Creates the folder (and its missing parents); true when it exists afterwards.
+bool MakeFolders(const std::string& folder);
+
+// The pitch-and-family byte of the face as GDI reports it for the default
+// report font (8 points); elsewhere a successful answer of 39, Arial's.
+FontMetrics QueryFontMetrics(const std::string& face);
+
+}  // namespace quillot

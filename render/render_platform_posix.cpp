@@ -1,0 +1,46 @@
+#include <sys/stat.h>
+#include <unistd.h>
+#include <cerrno>
+#include <climits>
+#include <cstdlib>
+
+#include "render/render_platform.h"
+
+namespace quillot {
+
+const char ReportFolderSeparator = '/';
+
+std::string ViewerPath(const std::string& file) {
+    std::string path = file;
+    if (path.empty() || path[0] != '/') {
+        char cwd[PATH_MAX];
+        if (getcwd(cwd, sizeof cwd) != nullptr) path = std::string(cwd) + "/" + path;
+    }
+    for (char& c : path) {
+        if (c == '/') c = '\\';
+    }
+    return path;
+}
+
+std::string BaseName(const std::string& path) {
+    const size_t slash = path.find_last_of('/');
+    return slash == std::string::npos ? path : path.substr(slash + 1);
+}
+
+bool MakeFolders(const std::string& folder) {
+    struct stat st;
+    if (folder.empty() || stat(folder.c_str(), &st) == 0)
+        return !folder.empty() && S_ISDIR(st.st_mode);
+    const size_t slash = folder.find_last_of('/', folder.size() - 2);
+    if (slash != std::string::npos && slash > 0) MakeFolders(folder.substr(0, slash));
+    return mkdir(folder.c_str(), 0777) == 0 || errno == EEXIST;
+}
+
+FontMetrics QueryFontMetrics(const std::string&) {
+    FontMetrics metrics;
+    metrics.ok = true;
+    metrics.pitchAndFamily = ArialPitchAndFamily;
+    return metrics;
+}
+
+}  // namespace quillot

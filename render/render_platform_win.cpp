@@ -1,0 +1,62 @@
+#include <windows.h>
+
+#include "render/render_platform.h"
+
+namespace quillot {
+
+const char ReportFolderSeparator = '\\';
+
+std::string ViewerPath(const std::string& file) {
+    char full[MAX_PATH * 4];
+    char* namePart = nullptr;
+    DWORD length = GetFullPathNameA(file.c_str(), sizeof full, full, &namePart);
+    if (length == 0 || length >= sizeof full) return file;
+    std::string path(full, length);
+    WIN32_FIND_DATAA found;
+    HANDLE search = FindFirstFileA(path.c_str(), &found);
+    if (search != INVALID_HANDLE_VALUE) {
+        FindClose(search);
+        const size_t cut = path.find_last_of("\\:");
+        path = path.substr(0, cut == std::string::npos ? 0 : cut + 1) + found.cFileName;
+    }
+    return path;
+}
+
+std::string BaseName(const std::string& path) {
+    const size_t cut = path.find_last_of("\\/:");
+    return cut == std::string::npos ? path : path.substr(cut + 1);
+}
+
+bool MakeFolders(const std::string& folder) {
+    DWORD attributes = GetFileAttributesA(folder.c_str());
+    if (attributes != INVALID_FILE_ATTRIBUTES) return (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
+    const size_t cut = folder.find_last_of("\\/", folder.size() >= 2 ? folder.size() - 2 : 0);
+    if (cut != std::string::npos && cut > 0 && folder[cut - 1] != ':') {
+        MakeFolders(folder.substr(0, cut));
+    }
+    return CreateDirectoryA(folder.c_str(), nullptr) || GetLastError() == ERROR_ALREADY_EXISTS;
+}
+
+FontMetrics QueryFontMetrics(const std::string& face) {
+    FontMetrics metrics;
+    HDC dc = CreateCompatibleDC(nullptr);
+    LOGFONTA font = {};
+    font.lfHeight = -MulDiv(8, GetDeviceCaps(dc, LOGPIXELSY), 72);
+    font.lfCharSet = DEFAULT_CHARSET;
+    lstrcpynA(font.lfFaceName, face.c_str(), LF_FACESIZE);
+    HFONT handle = CreateFontIndirectA(&font);
+    HGDIOBJ previous = SelectObject(dc, handle);
+    TEXTMETRICA tm;
+    if (GetTextMetricsA(dc, &tm)) {
+        metrics.ok = true;
+        metrics.pitchAndFamily = tm.tmPitchAndFamily;
+    } else {
+        metrics.errorCode = GetLastError();
+    }
+    SelectObject(dc, previous);
+    DeleteObject(handle);
+    DeleteDC(dc);
+    return metrics;
+}
+
+}  // namespace quillot

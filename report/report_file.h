@@ -1,0 +1,38 @@
+// One report file being written: created (or truncated) at open, a line at a
+// time with CR LF after each, the trailer "}" at close. Every failure to
+// create, write or close throws IoError; what was written so far stays.
+#pragma once
+
+#include <memory>
+#include <string>
+#include <string_view>
+
+#include "reader/file_system.h"
+#include "report/report_settings.h"
+
+namespace quillot {
+
+class ReportFile {
+  public:
+    // Creates settings.folder + name and writes the three common header lines,
+    // plus the paragraph-format line when withParagraphFormat is set.
+    ReportFile(const ReportSettings& settings, const char* name, bool withParagraphFormat);
+    ~ReportFile();
+    ReportFile(const ReportFile&) = delete;
+    ReportFile& operator=(const ReportFile&) = delete;
+
+    void WriteLine(std::string_view line);
+    // Writes the text as paragraphs: each piece ending at a CR becomes a line
+    // closed by " \par"; what follows the last CR is cut to 9999 characters.
+    void WriteParagraph(std::string_view text);
+    // Writes the trailer and closes the file.
+    void Close();
+
+  private:
+    void Flush();
+
+    OutputFile file_;
+    std::string buffer_;
+};
+
+}  // namespace quillot

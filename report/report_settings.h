@@ -1,0 +1,30 @@
+// What the three report writers need from their caller: where to write, the
+// font-table entry of the report font, the two colours and the document path.
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+namespace quillot {
+
+// The report file names, in the folder of ReportSettings::folder.
+constexpr const char* SummaryReportName = "~Pad1.rtf";
+constexpr const char* StandardReportName = "~PadStd.rtf";
+constexpr const char* AllFieldsReportName = "~PadXml.rtf";
+
+constexpr int32_t DefaultLabelColor = 0x40;        // dark red
+constexpr int32_t DefaultContentColor = 0x800000;  // navy
+
+struct ReportSettings {
+    std::string folder;          // ends with its separator ("\" in the viewer)
+    std::string fontTableEntry;  // what follows "{\fonttbl{\f0\" (see FontTableEntry)
+    int32_t labelColor = DefaultLabelColor;
+    int32_t contentColor = DefaultContentColor;
+    std::string currentFilePath;  // the document being shown, or empty
+};
+
+// Writes "~PadXml.rtf", "~PadStd.rtf" and "~Pad1.rtf" in this order; a
+// failure (IoError) stops the writers that follow.
+void WriteAllReports(const ReportSettings& settings);
+
+}  // namespace quillot

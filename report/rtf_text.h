@@ -1,0 +1,40 @@
+// The RTF pieces that the three report views share: the escaping of document
+// text, the four run formats, and the header lines.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+namespace quillot {
+
+// Document text made safe for RTF: "\" -> "\\", "{" -> "\{", "}" -> "\}".
+// CR and every other byte stay as they are.
+std::string EscapeRtf(std::string_view text);
+
+std::string LabelRun(std::string_view text);        // "\cf1 " + text + ": "
+std::string HeadingRun(std::string_view text);      // "{\cf1\b " + text + ": }"
+std::string StrongValueRun(std::string_view text);  // "{\cf2\b " + text + "}"
+std::string ValueRun(std::string_view text);        // "{\cf2 " + text + "}"
+
+// The report font as the system describes it.
+struct FontMetrics {
+    bool ok = false;             // the metrics query succeeded
+    uint8_t pitchAndFamily = 0;  // its pitch-and-family byte
+    uint32_t errorCode = 0;      // the system's error code when it failed
+};
+
+// Family keyword, blank, the pitch-and-family number, ":" and the face:
+// "fswiss 34:Arial". A failed query gives "ERR" + the error code as keyword.
+std::string FontTableEntry(const FontMetrics& metrics, std::string_view face);
+
+// Pitch-and-family byte that GDI reports for Arial (swiss, TrueType, vector,
+// variable pitch), used where no GDI is at hand.
+constexpr uint8_t ArialPitchAndFamily = 39;
+
+std::string RtfHeaderLine();                                 // "{\rtf1\ansi\deff0\deflang1031"
+std::string FontTableLine(std::string_view fontTableEntry);  // "{\fonttbl{\f0\" ... ";}}"
+std::string ColorTableLine(int32_t labelColor, int32_t contentColor);
+std::string ParagraphFormatLine();  // the fourth header line of the Standard and Summary views
+
+}  // namespace quillot

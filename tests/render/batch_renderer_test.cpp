@@ -1,0 +1,118 @@
+#include "render/batch_renderer.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <sstream>
+
+#include "reader/field_extractor.h"
+#include "reader/line_splitter.h"
+#include "reader/pad_document.h"
+#include "reader/vocabulary.h"
+#include "render/render_platform.h"
+#include "report/rtf_text.h"
+#include "tests/support/test_files.h"
+
+namespace quillot {
+namespace {
+
+const char* const kReports[] = {AllFieldsReportName, StandardReportName, SummaryReportName};
+
+class BatchRendererTest : public ::testing::Test {
+  protected:
+    int Render(std::vector<std::string> files, RenderOptions options = {}) {
+        options.outDir = out_.Path();
+        options.files = std::move(files);
+        out_text_.str("");
+        err_text_.str("");
+        return RenderFiles(options, out_text_, err_text_);
+    }
+
+    test::TempFolder in_;
+    test::TempFolder out_;
+    std::ostringstream out_text_;
+    std::ostringstream err_text_;
+};
+
+TEST_F(BatchRendererTest, OneFileMatchesTheWritersByteForByte) {
+    const std::string file = test::CorpusPath("Granjow_wiki2xhtml_pad.xml");
+    ASSERT_EQ(Render({file}), 0) << err_text_.str();
+
+    // The same rendering done directly, as the viewer does it.
+    test::TempFolder direct;
+    InitPadReader(ReaderSetup{});
+    EnglishOnly = false;
+    ASSERT_TRUE(ReadSourceLines(file));
+    ExtractPadFields();
+    ReportSettings settings;
+    settings.folder = direct.PathWithSeparator();
+    FontMetrics arial;
+    arial.ok = true;
+    arial.pitchAndFamily = ArialPitchAndFamily;
+    settings.fontTableEntry = FontTableEntry(arial, "Arial");
+    settings.currentFilePath = ViewerPath(file);
+    WriteAllReports(settings);
+    for (const char* report : kReports) {
+        EXPECT_EQ(test::ReadWholeFile(out_.File(report)), test::ReadWholeFile(direct.File(report)))
+            << report;
+    }
+    EXPECT_EQ(err_text_.str(), "");
+}
+
+TEST_F(BatchRendererTest, SeveralFilesGetAFolderEachAndRepeatedNamesASuffix) {
+    test::TempFolder other;
+    const std::string a = in_.Write("app.xml", "<Program_Name>A</Program_Name>");
+    const std::string b = other.Write("app.xml", "<Program_Name>B</Program_Name>");
+    const std::string c = in_.Write("c.pad", "<Program_Name>C</Program_Name>");
+    ASSERT_EQ(Render({a, b, c}), 0) << err_text_.str();
+    for (const char* folder : {"app.xml", "app.xml-2", "c.pad"}) {
+        for (const char* report : kReports) {
+            EXPECT_TRUE(test::FileExistsForTest(out_.File(test::JoinPath(folder, report))))
+                << folder << " " << report;
+        }
+    }
+    const std::string second =
+        test::ReadWholeFile(out_.File(test::JoinPath("app.xml-2", StandardReportName)));
+    EXPECT_NE(second.find("{\\cf2\\b B}"), std::string::npos);
+}
+
+TEST_F(BatchRendererTest, MissingFileRendersEmptyAndFails) {
+    const std::string good = in_.Write("good.xml", "<Program_Name>G</Program_Name>");
+    const std::string missing = in_.File("missing.xml");
+    EXPECT_EQ(Render({good, missing}), 1);
+    EXPECT_NE(err_text_.str().find(missing), std::string::npos);
+    const std::string summary =
+        test::ReadWholeFile(out_.File(test::JoinPath("missing.xml", SummaryReportName)));
+    EXPECT_NE(summary.find("AppXML: {\\cf2 missing.xml}"), std::string::npos);
+}
+
+TEST_F(BatchRendererTest, OptionsReachTheReports) {
+    const std::string file = in_.Write("x.xml", "<Program_Name>X</Program_Name>");
+    RenderOptions options;
+    options.labelColor = 0x0000FF;
+    options.contentColor = 0x00FF00;
+    options.fontFace = "Courier New";
+    options.pitchAndFamily = 0x31;
+    options.printFields = true;
+    ASSERT_EQ(Render({file}, options), 0);
+    const auto lines = test::SplitCrLfLines(test::ReadWholeFile(out_.File(StandardReportName)));
+    EXPECT_EQ(lines[1], "{\\fonttbl{\\f0\\fmodern 49:Courier New;}}");
+    EXPECT_EQ(lines[2],
+              "{\\colortbl\\red0\\green0\\blue0;\\red255\\green0\\blue0;\\red0\\green255\\blue0;}");
+    EXPECT_NE(out_text_.str().find("\"tag\":\"Program_Name\",\"number\":24"), std::string::npos);
+}
+
+TEST_F(BatchRendererTest, ReportFailureIsReported) {
+    const std::string file = in_.Write("x.xml", "<Program_Name>X</Program_Name>");
+    test::TempFolder blocked;
+    // A folder where the first report should go makes that report fail.
+    ASSERT_TRUE(std::filesystem::create_directory(blocked.File(AllFieldsReportName)));
+    RenderOptions options;
+    options.outDir = blocked.Path();
+    options.files = {file};
+    EXPECT_EQ(RenderFiles(options, out_text_, err_text_), 1);
+    EXPECT_NE(err_text_.str().find("File access denied"), std::string::npos) << err_text_.str();
+}
+
+}  // namespace
+}  // namespace quillot

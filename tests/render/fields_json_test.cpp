@@ -1,0 +1,46 @@
+#include "render/fields_json.h"
+
+#include <gtest/gtest.h>
+
+#include <sstream>
+
+#include "tests/support/reader_fixture.h"
+
+namespace quillot {
+namespace {
+
+TEST(FieldsJson, Windows1252BecomesUtf8) {
+    EXPECT_EQ(Windows1252ToUtf8("caf\xE9 \x80 \x93q\x94 \x81"),
+              "caf\xC3\xA9 \xE2\x82\xAC \xE2\x80\x9Cq\xE2\x80\x9D \xC2\x81");
+    EXPECT_EQ(Windows1252ToUtf8("\xFF"), "\xC3\xBF");
+}
+
+TEST(FieldsJson, FileNamesKeepValidUtf8) {
+    EXPECT_EQ(FileNameToUtf8("caf\xC3\xA9.xml"), "caf\xC3\xA9.xml");
+    EXPECT_EQ(FileNameToUtf8("caf\xE9.xml"), "caf\xC3\xA9.xml");
+    EXPECT_EQ(FileNameToUtf8("\xC3"), "\xC3\x83");  // truncated sequence
+    EXPECT_EQ(FileNameToUtf8("\xED\xA0\x80"), "\xC3\xAD\xC2\xA0\xE2\x82\xAC");  // surrogate
+}
+
+TEST(FieldsJson, JsonStringEscapes) {
+    EXPECT_EQ(JsonString("a\"b\\c\r\n\t\x01\x1F/"), "\"a\\\"b\\\\c\\r\\n\\t\\u0001\\u001f/\"");
+    EXPECT_EQ(JsonString(std::string("\0", 1)), "\"\\u0000\"");
+}
+
+class FieldsJsonLines : public test::ReaderTest {};
+
+TEST_F(FieldsJsonLines, OneObjectPerField) {
+    test::LoadDocumentText(
+        "<Program_Name>Caf\xE9 \"X\"</Program_Name><Program_Descriptions><English>"
+        "<Char_Desc_2000>one\ntwo</Char_Desc_2000>");
+    std::ostringstream out;
+    WriteFieldsAsJsonLines(out, "dir/f.xml");
+    EXPECT_EQ(out.str(),
+              "{\"file\":\"dir/f.xml\",\"tag\":\"Program_Name\",\"number\":24,\"section\":\"\","
+              "\"value\":\"Caf\xC3\xA9 \\\"X\\\"\",\"short\":true}\n"
+              "{\"file\":\"dir/f.xml\",\"tag\":\"Char_Desc_2000\",\"number\":64,"
+              "\"section\":\"English\",\"value\":\"one\\rtwo\",\"short\":true}\n");
+}
+
+}  // namespace
+}  // namespace quillot

@@ -1,0 +1,89 @@
+#include "report/report_file.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "reader/io_error.h"
+#include "report/all_fields_view.h"
+#include "report/standard_view.h"
+#include "report/summary_view.h"
+#include "tests/report/report_test_support.h"
+
+namespace quillot {
+namespace {
+
+using test::Lines;
+
+class ReportFileTest : public test::ReportTest {
+  protected:
+    // The lines that WriteParagraph writes for the text.
+    Lines Paragraph(std::string_view text) {
+        ReportFile file(settings_, "para.rtf", false);
+        file.WriteParagraph(text);
+        file.Close();
+        Lines lines = test::SplitCrLfLines(test::ReadWholeFile(folder_.File("para.rtf")));
+        return Body(lines, 3);
+    }
+};
+
+TEST_F(ReportFileTest, ParagraphsSplitAtEveryCr) {
+    const std::string longText(12000, 'x');
+    const struct {
+        std::string text;
+        Lines expected;
+    } rows[] = {
+        {"", {" \\par"}},
+        {"one", {"one \\par"}},
+        {"one\rtwo", {"one \\par", "two \\par"}},
+        {"one\rx", {"one \\par", "x \\par"}},
+        {"one\r\rtwo", {"one \\par", " \\par", "two \\par"}},
+        {"ends\r", {"ends \\par"}},
+        {"\r", {" \\par"}},
+        {"a\r\nb", {"a \\par", "\nb \\par"}},
+        {longText, {longText + " \\par"}},
+        {"a\r" + longText, {"a \\par", std::string(9999, 'x') + " \\par"}},
+    };
+    for (const auto& row : rows)
+        EXPECT_EQ(Paragraph(row.text), row.expected) << row.text.size();
+}
+
+TEST_F(ReportFileTest, HeaderAndTrailer) {
+    ReportFile file(settings_, "frame.rtf", true);
+    file.Close();
+    EXPECT_EQ(test::ReadWholeFile(folder_.File("frame.rtf")),
+              std::string("{\\rtf1\\ansi\\deff0\\deflang1031\r\n") + test::kTestFontLine + "\r\n" +
+                  test::kDefaultColorLine + "\r\n" +
+                  "\\plain \\nowidctlpar\\tx3500\\tx5700\\tx6900 \\f0\\fs16\r\n}\r\n");
+}
+
+TEST_F(ReportFileTest, ExistingReportIsTruncated) {
+    test::WriteWholeFile(folder_.File(AllFieldsReportName), std::string(500000, '\x07'));
+    WriteAllFieldsView(settings_);
+    EXPECT_EQ(test::ReadWholeFile(folder_.File(AllFieldsReportName)).find('\x07'),
+              std::string::npos);
+}
+
+TEST_F(ReportFileTest, MissingFolderRaisesTheSystemErrorAndStopsTheRendering) {
+    settings_.folder = folder_.File("missing") + test::Separator;
+    try {
+        WriteAllReports(settings_);
+        ADD_FAILURE() << "no error";
+    } catch (const IoError& error) {
+        EXPECT_EQ(error.Code(), 3);  // path not found
+        EXPECT_STREQ(error.what(), "Invalid filename");
+    }
+}
+
+TEST_F(ReportFileTest, FailureInOneWriterKeepsTheLaterOnesFromRunning) {
+    // A folder in place of the Standard report makes its creation fail.
+    test::TempFolder blocker;
+    settings_.folder = blocker.PathWithSeparator();
+    ASSERT_TRUE(std::filesystem::create_directory(blocker.File(StandardReportName)));
+    EXPECT_THROW(WriteAllReports(settings_), IoError);
+    EXPECT_TRUE(test::FileExistsForTest(blocker.File(AllFieldsReportName)));
+    EXPECT_FALSE(test::FileExistsForTest(blocker.File(SummaryReportName)));
+}
+
+}  // namespace
+}  // namespace quillot

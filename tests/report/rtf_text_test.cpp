@@ -1,0 +1,54 @@
+#include "report/rtf_text.h"
+
+#include <gtest/gtest.h>
+
+namespace quillot {
+namespace {
+
+TEST(RtfText, RunFormats) {
+    EXPECT_EQ(LabelRun("Company"), "\\cf1 Company: ");
+    EXPECT_EQ(LabelRun(" - Version"), "\\cf1  - Version: ");
+    EXPECT_EQ(HeadingRun("Keywords"), "{\\cf1\\b Keywords: }");
+    EXPECT_EQ(StrongValueRun("X"), "{\\cf2\\b X}");
+    EXPECT_EQ(ValueRun(""), "{\\cf2 }");
+}
+
+TEST(RtfText, EscapingCoversBackslashAndBracesOnly) {
+    EXPECT_EQ(EscapeRtf("C:\\Tools\\{x}"), "C:\\\\Tools\\\\\\{x\\}");
+    EXPECT_EQ(EscapeRtf("a\rb\xE9;"), "a\rb\xE9;");
+    EXPECT_EQ(EscapeRtf("}{\\field{\\*\\fldinst HYPERLINK}}"),
+              "\\}\\{\\\\field\\{\\\\*\\\\fldinst HYPERLINK\\}\\}");
+}
+
+TEST(RtfText, FontTableEntryNamesTheFamily) {
+    const struct {
+        int pitchAndFamily;
+        const char* expected;
+    } rows[] = {
+        {34, "fswiss 34:Face"},     {39, "fswiss 39:Face"},       {0x17, "froman 23:Face"},
+        {0x36, "fmodern 54:Face"},  {0x42, "fscript 66:Face"},    {0x52, "fdecorative 82:Face"},
+        {0x02, "fdontcare 2:Face"}, {0x67, "fdontcare 103:Face"}, {255, "fdontcare 255:Face"}};
+    for (const auto& row : rows) {
+        FontMetrics metrics;
+        metrics.ok = true;
+        metrics.pitchAndFamily = static_cast<uint8_t>(row.pitchAndFamily);
+        EXPECT_EQ(FontTableEntry(metrics, "Face"), row.expected);
+    }
+    FontMetrics failed;
+    failed.errorCode = 6;
+    EXPECT_EQ(FontTableEntry(failed, "Arial"), "ERR6 0:Arial");
+}
+
+TEST(RtfText, HeaderLines) {
+    EXPECT_EQ(RtfHeaderLine(), "{\\rtf1\\ansi\\deff0\\deflang1031");
+    EXPECT_EQ(FontTableLine("fswiss 34:Arial"), "{\\fonttbl{\\f0\\fswiss 34:Arial;}}");
+    EXPECT_EQ(ColorTableLine(0x40, 0x800000),
+              "{\\colortbl\\red0\\green0\\blue0;\\red64\\green0\\blue0;\\red0\\green0\\blue128;}");
+    // The top byte of a system colour is ignored.
+    EXPECT_EQ(ColorTableLine(static_cast<int32_t>(0x80000005), 0x00123456),
+              "{\\colortbl\\red0\\green0\\blue0;\\red5\\green0\\blue0;\\red86\\green52\\blue18;}");
+    EXPECT_EQ(ParagraphFormatLine(), "\\plain \\nowidctlpar\\tx3500\\tx5700\\tx6900 \\f0\\fs16");
+}
+
+}  // namespace
+}  // namespace quillot
