@@ -2,9 +2,10 @@
 # the headless Wine session. Sourced, not run.
 
 QUILLOT_ROOT=$(cd "$(dirname "$0")" && pwd)
-NATIVE_DIR="$QUILLOT_ROOT/build/native"
-FUZZ_DIR="$QUILLOT_ROOT/build/fuzz"
-WINDOWS_DIR="$QUILLOT_ROOT/build/windows"
+# The build trees; each can be moved elsewhere through the environment.
+NATIVE_DIR="${QUILLOT_NATIVE_DIR:-$QUILLOT_ROOT/build/native}"
+FUZZ_DIR="${QUILLOT_FUZZ_DIR:-$QUILLOT_ROOT/build/fuzz}"
+WINDOWS_DIR="${QUILLOT_WINDOWS_DIR:-$QUILLOT_ROOT/build/windows}"
 WINE_PREFIX_DIR="$WINDOWS_DIR/wineprefix"
 JOBS=$(nproc 2>/dev/null || echo 2)
 
