@@ -13,3 +13,31 @@
 #define IDC_CHKXML 1003
 #define IDC_CHKPAD 1004
 #define IDC_BTNHELP 1005
+
+// Menu commands of the main window.
+#define IDM_FILE_OPEN 40001
+#define IDM_PREFERENCES 40002
+#define IDM_EXIT 40003
+#define IDM_VIEW_STATUSBAR 40004
+#define IDM_NEXT_FILE 40005
+#define IDM_PREV_FILE 40006
+#define IDM_FIRST_FILE 40007
+#define IDM_LAST_FILE 40008
+#define IDM_REFRESH 40009
+#define IDM_DBG_ON 40010
+#define IDM_DBG_CLR 40011
+#define IDM_FMT_FONT 40012
+#define IDM_LABEL_COLOR 40013
+#define IDM_CONTENT_COLOR 40014
+#define IDM_XML_COLOR 40015
+#define IDM_BACKGROUND_COLOR 40016
+#define IDM_HELP 40017
+#define IDM_ABOUT 40018
+
+// The status-bar hint of menu command IDM_x is string IDS_HINT_BASE + (IDM_x - IDM_FIRST).
+#define IDM_FIRST 40001
+#define IDS_HINT_BASE 3001
+
+// The main window's menu and accelerator table.
+#define IDR_MAINMENU 101
+#define IDR_ACCELERATORS 102
