@@ -6,6 +6,7 @@
 // call of the platform's profile API on the file by name.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -30,6 +31,9 @@ int32_t ExchangeInt(const std::string& key, int32_t value);
 bool ExchangeBool(const std::string& key, bool value);
 // Back to DefaultIniFile; with flag 4 the store is left reading section "x@#x".
 void EndSection(int32_t flag);
+
+// ReadKey's buffer: at most 16000 characters of a stored text are read.
+constexpr size_t IniReadBufferSize = 16001;
 
 std::string ReadKey(const std::string& section, const std::string& key,
                     const std::string& defaultValue);

@@ -1,0 +1,155 @@
+#include "settings/settings_store.h"
+
+#include <windows.h>
+
+#include <cstdint>
+#include <vector>
+
+#include "settings/message_box.h"
+
+namespace quillot {
+
+std::string DefaultIniFile;
+std::string CurrentIniFile;
+std::string CurrentSection;
+int32_t CurrentMode = 0;
+bool WriteErrorShown = false;
+
+namespace {
+
+// Section and key that EndSection(4) leaves the store reading.
+constexpr char ParkingName[] = "x@#x";
+
+bool IsBlank(char c) {
+    return c == ' ';
+}
+
+int HexDigitValue(char c) {
+    if (c >= '0' && c <= '9') return c - '0';
+    if (c >= 'a' && c <= 'f') return c - 'a' + 10;
+    if (c >= 'A' && c <= 'F') return c - 'A' + 10;
+    return -1;
+}
+
+bool ParseHexadecimal(std::string_view digits, int32_t& value) {
+    if (digits.empty()) return false;
+    uint64_t result = 0;
+    for (char c : digits) {
+        const int digit = HexDigitValue(c);
+        if (digit < 0) return false;
+        result = result * 16 + static_cast<uint64_t>(digit);
+        if (result > 0xFFFFFFFFull) return false;
+    }
+    value = static_cast<int32_t>(static_cast<uint32_t>(result));
+    return true;
+}
+
+bool ParseDecimal(std::string_view digits, bool negative, int32_t& value) {
+    if (digits.empty()) return false;
+    int64_t result = 0;
+    for (char c : digits) {
+        if (c < '0' || c > '9') return false;
+        result = result * 10 + (c - '0');
+        if (result > 2147483647) return false;
+    }
+    value = static_cast<int32_t>(negative ? -result : result);
+    return true;
+}
+
+}  // namespace
+
+bool ParseIniInteger(std::string_view text, int32_t& value) {
+    size_t pos = 0;
+    while (pos < text.size() && IsBlank(text[pos]))
+        ++pos;
+    text.remove_prefix(pos);
+    if (text.empty()) return false;
+    if (text.front() == '$') return ParseHexadecimal(text.substr(1), value);
+    const bool negative = text.front() == '-';
+    if (negative || text.front() == '+') text.remove_prefix(1);
+    return ParseDecimal(text, negative, value);
+}
+
+void BeginSection(const std::string& file, const std::string& section, int32_t mode) {
+    if (!file.empty()) CurrentIniFile = file;
+    CurrentSection = section;
+    if (mode == ReplaceMode) {
+        EraseSection();
+        CurrentMode = WriteMode;
+    } else {
+        CurrentMode = mode;
+    }
+}
+
+std::string ExchangeString(const std::string& key, const std::string& value) {
+    switch (CurrentMode) {
+        case ReadMode:
+            return ReadKey(CurrentSection, key, value);
+        case WriteMode:
+            WriteKey(CurrentSection, key, value);
+            return value;
+        default:
+            return value;
+    }
+}
+
+int32_t ExchangeInt(const std::string& key, int32_t value) {
+    switch (CurrentMode) {
+        case ReadMode: {
+            int32_t stored = 0;
+            if (ParseIniInteger(ReadKey(CurrentSection, key, ""), stored)) return stored;
+            return value;
+        }
+        case WriteMode:
+            WriteKey(CurrentSection, key, std::to_string(value));
+            return value;
+        default:
+            return value;
+    }
+}
+
+bool ExchangeBool(const std::string& key, bool value) {
+    switch (CurrentMode) {
+        case ReadMode:
+            return ExchangeInt(key, value ? 1 : 0) != 0;
+        case WriteMode:
+            WriteKey(CurrentSection, key, value ? "1" : "0");
+            return value;
+        default:
+            return value;
+    }
+}
+
+void EndSection(int32_t flag) {
+    CurrentIniFile = DefaultIniFile;
+    if (flag == 4) {
+        BeginSection("", ParkingName, ReadMode);
+        ExchangeString(ParkingName, ";");
+    }
+}
+
+std::string ReadKey(const std::string& section, const std::string& key,
+                    const std::string& defaultValue) {
+    std::vector<char> buffer(IniReadBufferSize);
+    const DWORD length =
+        GetPrivateProfileStringA(section.c_str(), key.c_str(), defaultValue.c_str(), buffer.data(),
+                                 static_cast<DWORD>(buffer.size()), CurrentIniFile.c_str());
+    return std::string(buffer.data(), length);
+}
+
+void WriteKey(const std::string& section, const std::string& key, const std::string& value) {
+    const char* stored = value.empty() ? nullptr : value.c_str();
+    if (WritePrivateProfileStringA(section.c_str(), key.c_str(), stored, CurrentIniFile.c_str())) {
+        return;
+    }
+    if (WriteErrorShown) return;
+    ShowMessageBox(GetTopWindow(nullptr), "IniFile WriteError", "In File: " + CurrentIniFile,
+                   MB_ICONSTOP | MB_OKCANCEL);
+    WriteErrorShown = true;
+}
+
+void EraseSection() {
+    WritePrivateProfileStringA(CurrentSection.c_str(), nullptr, nullptr, CurrentIniFile.c_str());
+}
+
+}  // namespace quillot
