@@ -9,19 +9,27 @@
 #include <cstdint>
 #include <string>
 
+#include "shell/registry.h"
+
 namespace quillot {
 
 // extName: "XML" or "PAD" (any case); install: 1 installs, 0 removes, other
 // values do nothing. Registry failures are silent.
-void AssociateFileType(const std::string& extName, const std::string& description,
-                       uint8_t install);
+void AssociateFileType(const std::string& extName, const std::string& description, uint8_t install);
 
-// The value's text up to its first NUL (999-byte buffer), or empty.
-std::string RegistryReadValue(HKEY root, const std::string& subKey, const std::string& valueName);
-// Creates or opens the key with its whole path and sets the value as REG_SZ.
-void RegistryWriteValue(HKEY root, const std::string& subKey, const std::string& valueName,
-                        const std::string& text);
-// Deletes the key with all its subkeys; returns the system status.
-LONG RegistryDeleteKey(HKEY root, const std::string& subKey);
+// The names one extension name stands for, "xMl" giving ".xml",
+// "Tovrel.XML_file", "Kelvo.XML_file" and "XML_PrvReg".
+struct AssociationNames {
+    std::string extensionKey;
+    std::string ownProgId;
+    std::string olderProgId;  // an earlier version's file type, only ever deleted
+    std::string backupSection;
+};
+AssociationNames AssociationNamesFor(const std::string& extName);
+
+// "<program path>" "%1", the quoted path, a blank and the quoted placeholder.
+std::string AssociationOpenCommand(const std::string& programPath);
+// <program path>,0 without quotes.
+std::string AssociationIconReference(const std::string& programPath);
 
 }  // namespace quillot
