@@ -1,0 +1,60 @@
+// The system's open-file dialog behind File, "&Open...". The caller fills a
+// tOpenDlg (owner, filter, proposed file, folder, default extension) and
+// ShowOpenFileDialog completes it: the filter index follows the proposed
+// file's extension, and the chosen path lands in fileNameBuffer.
+#pragma once
+
+#include <windows.h>
+// needs the types of windows.h
+#include <commdlg.h>
+
+#include <cstdint>
+#include <string>
+
+namespace quillot {
+
+constexpr size_t OpenDlgBufferSize = 263;
+// The dialog record in its 76-byte form (without the places-bar fields).
+constexpr DWORD OpenDlgRecordSize = 76;
+constexpr DWORD DefaultOpenDlgFlags =
+    OFN_EXPLORER | OFN_FILEMUSTEXIST | OFN_PATHMUSTEXIST | OFN_HIDEREADONLY;
+constexpr int MaxFilterPatterns = 9;
+
+// One request. The record points into the request's own strings and buffers,
+// so a request is filled, shown and read where it stands; it is not copied.
+struct tOpenDlg {
+    tOpenDlg() = default;
+    tOpenDlg(const tOpenDlg&) = delete;
+    tOpenDlg& operator=(const tOpenDlg&) = delete;
+
+    HWND owner = nullptr;
+    DWORD flags = 0;        // 0: DefaultOpenDlgFlags
+    DWORD filterIndex = 0;  // 1-based; replaced when the default extension matches a pattern
+    std::string title;      // empty: the system's title
+    std::string filter;     // "description|pattern|..." with up to nine "(*.ext)" patterns
+    std::string fileName;   // the file to propose; its extension becomes the default
+    std::string initialFolder;
+    std::string defaultExt;  // without dot; used when fileName has no extension
+    char filterBuffer[OpenDlgBufferSize] = {};
+    std::string extension;                        // of fileName, without its dot
+    char fileNameBuffer[OpenDlgBufferSize] = {};  // the proposal, afterwards the chosen path
+    OPENFILENAMEA record = {};
+};
+
+// Close requests of the Preferences dialog still to be used up; every run of
+// ShowOpenFileDialog sets it to 1.
+extern int32_t CloseGuardCount;
+
+// Shows the dialog modally; true when the user chose a file (its path is then
+// in request.fileNameBuffer).
+bool ShowOpenFileDialog(HWND owner, tOpenDlg& request);
+
+// Fills the buffers and the dialog record from the request's fields.
+void PrepareOpenFileDialog(tOpenDlg& request);
+
+// The system call that runs the dialog: GetOpenFileNameA. Tests put a
+// stand-in here.
+using OpenFileNameFunction = BOOL(WINAPI*)(LPOPENFILENAMEA);
+extern OpenFileNameFunction RunOpenFileDialog;
+
+}  // namespace quillot
