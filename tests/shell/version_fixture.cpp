@@ -1,0 +1,4 @@
+// Carries a version resource for the version tests; never run.
+int main() {
+    return 0;
+}
