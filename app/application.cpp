@@ -1,0 +1,146 @@
+#include "app/application.h"
+
+namespace quillot {
+namespace {
+
+constexpr const char* kClassName = "QuillotApplication";
+
+}  // namespace
+
+Application::~Application() {
+    if (hwnd_) DestroyWindow(hwnd_);
+}
+
+bool Application::Create(HINSTANCE instance, const std::string& title) {
+    WNDCLASSEXA windowClass = {};
+    windowClass.cbSize = sizeof windowClass;
+    windowClass.lpfnWndProc = WindowProc;
+    windowClass.hInstance = instance;
+    windowClass.hIcon = LoadIconA(instance, "MAIN");
+    windowClass.hIconSm = windowClass.hIcon;
+    windowClass.lpszClassName = kClassName;
+    if (!RegisterClassExA(&windowClass) && GetLastError() != ERROR_CLASS_ALREADY_EXISTS) {
+        return false;
+    }
+    // A visible window of no size: it gives the program its entry in the task
+    // list without showing anything on screen.
+    hwnd_ = CreateWindowExA(0, kClassName, title.c_str(),
+                            WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPSIBLINGS,
+                            GetSystemMetrics(SM_CXSCREEN) / 2, GetSystemMetrics(SM_CYSCREEN) / 2, 0,
+                            0, nullptr, nullptr, instance, this);
+    if (!hwnd_) return false;
+    ShowWindow(hwnd_, SW_SHOWNOACTIVATE);
+    return true;
+}
+
+void Application::SetTitle(const std::string& title) {
+    SetWindowTextA(hwnd_, title.c_str());
+}
+
+std::string Application::Title() const {
+    char text[512] = {};
+    GetWindowTextA(hwnd_, text, sizeof text);
+    return text;
+}
+
+void Application::SetMainWindow(HWND window, HACCEL accelerators) {
+    mainWindow_ = window;
+    accelerators_ = accelerators;
+}
+
+void Application::HandleOne(MSG& msg) {
+    if (hook_) hook_(msg);
+    const bool forMainWindow =
+        mainWindow_ && (msg.hwnd == mainWindow_ || IsChild(mainWindow_, msg.hwnd));
+    if (forMainWindow && keyPreview_ && keyPreview_(msg)) return;
+    if (forMainWindow && accelerators_ && TranslateAcceleratorA(mainWindow_, accelerators_, &msg)) {
+        return;
+    }
+    TranslateMessage(&msg);
+    const MSG* outer = hooked_;
+    hooked_ = &msg;
+    DispatchMessageA(&msg);
+    hooked_ = outer;
+}
+
+void Application::Minimize() {
+    minimized_ = true;
+    if (mainWindow_) ShowWindow(mainWindow_, SW_HIDE);
+    ShowWindow(hwnd_, SW_MINIMIZE);
+}
+
+int Application::Run() {
+    MSG msg;
+    while (GetMessageA(&msg, nullptr, 0, 0) > 0)
+        HandleOne(msg);
+    return static_cast<int>(msg.wParam);
+}
+
+void Application::ProcessMessages() {
+    MSG msg;
+    while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+        if (msg.message == WM_QUIT) {
+            PostQuitMessage(static_cast<int>(msg.wParam));
+            return;
+        }
+        HandleOne(msg);
+    }
+}
+
+LRESULT CALLBACK Application::WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+    Application* self = nullptr;
+    if (message == WM_NCCREATE) {
+        self = static_cast<Application*>(reinterpret_cast<CREATESTRUCTA*>(lParam)->lpCreateParams);
+        SetWindowLongPtrA(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
+        self->hwnd_ = hwnd;
+    } else {
+        self = reinterpret_cast<Application*>(GetWindowLongPtrA(hwnd, GWLP_USERDATA));
+    }
+    if (!self) return DefWindowProcA(hwnd, message, wParam, lParam);
+    return self->HandleMessage(message, wParam, lParam);
+}
+
+LRESULT Application::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+        case WM_SIZE:
+            // Restoring the application (from the task list, or by a second
+            // instance) brings a minimised main window back.
+            if (wParam == SIZE_RESTORED && mainWindow_) {
+                if (minimized_) {
+                    minimized_ = false;
+                    ShowWindow(mainWindow_, SW_SHOW);
+                } else if (IsIconic(mainWindow_)) {
+                    ShowWindow(mainWindow_, SW_RESTORE);
+                }
+            }
+            break;
+        case WM_ACTIVATE:
+            // The owner hands activation on to the main window.
+            if (LOWORD(wParam) != WA_INACTIVE && mainWindow_ && IsWindowEnabled(mainWindow_) &&
+                IsWindowVisible(mainWindow_)) {
+                SetActiveWindow(mainWindow_);
+                return 0;
+            }
+            break;
+        case WM_NCDESTROY:
+            SetWindowLongPtrA(hwnd_, GWLP_USERDATA, 0);
+            hwnd_ = nullptr;
+            break;
+        default:
+            // A message posted to this window that reached it without passing
+            // the hook (a modal dialog's own loop dispatched it) gets its turn
+            // with the hook here.
+            if (message >= WM_USER && hook_) {
+                MSG msg = {hwnd_, message, wParam, lParam, static_cast<DWORD>(GetMessageTime()),
+                           {}};
+                const bool alreadyHooked = hooked_ && hooked_->hwnd == hwnd_ &&
+                                           hooked_->message == message &&
+                                           hooked_->wParam == wParam && hooked_->lParam == lParam;
+                if (!alreadyHooked && InSendMessage() == FALSE) hook_(msg);
+            }
+            break;
+    }
+    return DefWindowProcA(hwnd_, message, wParam, lParam);
+}
+
+}  // namespace quillot

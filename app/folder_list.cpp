@@ -1,0 +1,107 @@
+#include "app/folder_list.h"
+
+#include <windows.h>
+
+#include <algorithm>
+#include <numeric>
+
+#include "reader/text_util.h"
+
+namespace quillot {
+
+std::optional<std::vector<std::string>> FolderFileList;
+std::string CurrentFolder = NoFolderYet;
+int32_t FolderIndex = -1;
+
+namespace {
+
+// The wildcard also matches generated short names (x.xmlbak has one ending
+// in .XML), so the real extension is checked as well.
+bool HasSupportedExtension(std::string_view name) {
+    const size_t dot = name.rfind('.');
+    if (dot == std::string_view::npos) return false;
+    const std::string_view extension = name.substr(dot + 1);
+    return EqualsIgnoreAsciiCase(extension, "xml") || EqualsIgnoreAsciiCase(extension, "pad");
+}
+
+void AddMatches(const std::string& pattern, std::vector<std::string>& names) {
+    WIN32_FIND_DATAA found;
+    HANDLE search = FindFirstFileA(pattern.c_str(), &found);
+    if (search == INVALID_HANDLE_VALUE) return;
+    do {
+        if ((found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0) continue;
+        if (!HasSupportedExtension(found.cFileName)) continue;
+        names.emplace_back(found.cFileName);
+    } while (FindNextFileA(search, &found));
+    FindClose(search);
+}
+
+// The key under which CompareStringA(LOCALE_USER_DEFAULT, NORM_IGNORECASE)
+// orders the name: two names compare as their keys do byte by byte.
+std::string SortKey(const std::string& name) {
+    const DWORD flags = LCMAP_SORTKEY | NORM_IGNORECASE;
+    int size = LCMapStringA(LOCALE_USER_DEFAULT, flags, name.c_str(), -1, nullptr, 0);
+    std::string key(static_cast<size_t>(std::max(size, 0)), '\0');
+    if (size > 0) {
+        LCMapStringA(LOCALE_USER_DEFAULT, flags, name.c_str(), -1, key.data(), size);
+    }
+    return key;
+}
+
+}  // namespace
+
+std::vector<std::string> ListSupportedFiles(const std::string& folder) {
+    std::vector<std::string> found;
+    AddMatches(folder + "*.xml", found);
+    AddMatches(folder + "*.pad", found);
+
+    // Sorting once by the locale's sort keys gives the order of sorted
+    // insertion; a stable sort keeps the first of names that compare equal.
+    std::vector<std::string> keys;
+    keys.reserve(found.size());
+    for (const std::string& name : found)
+        keys.push_back(SortKey(name));
+    std::vector<size_t> order(found.size());
+    std::iota(order.begin(), order.end(), 0);
+    std::stable_sort(order.begin(), order.end(),
+                     [&keys](size_t a, size_t b) { return keys[a] < keys[b]; });
+
+    std::vector<std::string> names;
+    names.reserve(found.size());
+    const std::string* previousKey = nullptr;
+    for (size_t i : order) {
+        if (previousKey && *previousKey == keys[i]) continue;
+        names.push_back(std::move(found[i]));
+        previousKey = &keys[i];
+    }
+    return names;
+}
+
+void ResetFolderFileList() {
+    FolderFileList.reset();
+    CurrentFolder = NoFolderYet;
+    FolderIndex = -1;
+}
+
+void BuildFolderFileList(const std::string& currentFilePath) {
+    FolderIndex = -1;
+    CurrentFolder = std::string(FolderPart(currentFilePath));
+    FolderFileList = ListSupportedFiles(CurrentFolder);
+    FolderIndex = FindInFolderFileList(currentFilePath);
+}
+
+int32_t FindInFolderFileList(std::string_view path) {
+    if (!FolderFileList) return -1;
+    const std::string_view name = FileNamePart(path);
+    const std::vector<std::string>& list = *FolderFileList;
+    for (size_t i = 0; i < list.size(); ++i) {
+        if (EqualsIgnoreAsciiCase(list[i], name)) return static_cast<int32_t>(i);
+    }
+    return -1;
+}
+
+int32_t FolderFileCount() {
+    return FolderFileList ? static_cast<int32_t>(FolderFileList->size()) : 0;
+}
+
+}  // namespace quillot

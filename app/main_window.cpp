@@ -1,0 +1,437 @@
+#include "app/main_window.h"
+
+#include <commctrl.h>
+#include <shellapi.h>
+#include <windows.h>
+
+#include <exception>
+
+#include "app/folder_list.h"
+#include "app/program_paths.h"
+#include "reader/text_util.h"
+#include "resources/resource.h"
+#include "settings/settings_store.h"
+#include "shell/associations.h"
+#include "shell/html_help.h"
+#include "shell/preferences_dialog.h"
+#include "shell/version_info.h"
+#include "trace/trace_log.h"
+
+namespace quillot {
+namespace {
+
+constexpr const char* kClassName = "TFrm";
+constexpr int kStatusBarId = 100;
+constexpr int kPageControlId = 101;
+constexpr int kFirstViewId = 110;
+
+// The tabs, left to right, stand for pages 1 to 3.
+constexpr const char* kTabCaptions[] = {"Std", "All", "Xml"};
+
+HFONT CreateWindowFont() {
+    HDC screen = GetDC(nullptr);
+    const int height = -MulDiv(8, GetDeviceCaps(screen, LOGPIXELSY), 72);
+    ReleaseDC(nullptr, screen);
+    return CreateFontA(height, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET,
+                       OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH,
+                       "MS Sans Serif");
+}
+
+std::string LoadString(UINT id) {
+    char text[512] = {};
+    const int length = LoadStringA(GetModuleHandleA(nullptr), id, text, sizeof text);
+    return std::string(text, static_cast<size_t>(length > 0 ? length : 0));
+}
+
+}  // namespace
+
+TFrm::TFrm(Application& application, const FrmEnvironment& environment)
+    : application_(application),
+      environment_(environment),
+      dialogs_(environment.dialogs ? *environment.dialogs : SystemDialogs()) {}
+
+TFrm::~TFrm() {
+    if (hwnd_) {
+        SetWindowLongPtrA(hwnd_, GWLP_USERDATA, 0);
+        DestroyWindow(hwnd_);
+    }
+    if (accelerators_) DestroyAcceleratorTable(accelerators_);
+    if (windowFont_) DeleteObject(windowFont_);
+}
+
+TFrm* TFrm::Create(Application& application, const FrmEnvironment& environment) {
+    HINSTANCE instance = GetModuleHandleA(nullptr);
+    WNDCLASSEXA windowClass = {};
+    windowClass.cbSize = sizeof windowClass;
+    windowClass.style = CS_HREDRAW | CS_VREDRAW;
+    windowClass.lpfnWndProc = WindowProc;
+    windowClass.hInstance = instance;
+    windowClass.hIcon = LoadIconA(instance, "MAIN");
+    windowClass.hCursor = LoadCursorA(nullptr, MAKEINTRESOURCEA(32512));  // IDC_ARROW
+    windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
+    windowClass.lpszClassName = kClassName;
+    if (!RegisterClassExA(&windowClass) && GetLastError() != ERROR_CLASS_ALREADY_EXISTS) {
+        return nullptr;
+    }
+    auto* frm = new TFrm(application, environment);
+    frm->MainMenu = LoadMenuA(instance, MAKEINTRESOURCEA(IDR_MAINMENU));
+    HWND hwnd =
+        CreateWindowExA(0, kClassName, "Quillot", WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN, 197, 123,
+                        435, 300, application.Handle(), frm->MainMenu, instance, frm);
+    if (!hwnd) {
+        delete frm;
+        return nullptr;
+    }
+    frm->accelerators_ = LoadAcceleratorsA(instance, MAKEINTRESOURCEA(IDR_ACCELERATORS));
+    application.SetMainWindow(hwnd, frm->accelerators_);
+    application.SetKeyPreview([frm](const MSG& msg) {
+        return msg.message == WM_KEYDOWN && frm->FormKeyDown(msg.wParam);
+    });
+    frm->FormCreate();
+    return frm;
+}
+
+bool TFrm::CreateControls() {
+    HINSTANCE instance = GetModuleHandleA(nullptr);
+    windowFont_ = CreateWindowFont();
+    StsBar = CreateWindowExA(0, STATUSCLASSNAMEA, "", WS_CHILD | WS_VISIBLE | SBARS_SIZEGRIP, 0, 0,
+                             0, 0, hwnd_, reinterpret_cast<HMENU>(kStatusBarId), instance, nullptr);
+    PageControl1 = CreateWindowExA(
+        0, WC_TABCONTROLA, "", WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | WS_TABSTOP, 0, 0, 0, 0,
+        hwnd_, reinterpret_cast<HMENU>(kPageControlId), instance, nullptr);
+    if (!StsBar || !PageControl1) return false;
+    SendMessageA(StsBar, WM_SETFONT, reinterpret_cast<WPARAM>(windowFont_), FALSE);
+    SendMessageA(StsBar, SB_SIMPLE, TRUE, 0);
+    SendMessageA(PageControl1, WM_SETFONT, reinterpret_cast<WPARAM>(windowFont_), FALSE);
+    for (int i = 0; i < 3; ++i) {
+        TCITEMA item = {};
+        item.mask = TCIF_TEXT;
+        item.pszText = const_cast<char*>(kTabCaptions[i]);
+        SendMessageA(PageControl1, TCM_INSERTITEMA, i, reinterpret_cast<LPARAM>(&item));
+    }
+    for (int page = 0; page < 4; ++page) {
+        if (!views_[page].Create(hwnd_, kFirstViewId + page)) return false;
+    }
+    return true;
+}
+
+// The form's creation: initial display settings, the saved settings, then the
+// first document, shown before the window becomes visible.
+void TFrm::FormCreate() {
+    ProgramName = "Quillot";
+    InitSettingsAndTrace(IniPathFor(environment_.programPath));
+    ResetFolderFileList();
+    reportFont = ReportFontSpec();
+    bgndColor = 0xC0C0C0;
+    labelColor = 0x40;
+    contentColor = 0x800000;
+    DragAcceptFiles(hwnd_, TRUE);
+    CurTab = StandardPage;
+    LoadSaveSettings(ReadMode);
+    Img.Apply(reportFont);
+    ApplyBackground();
+    ApplySourceFont();
+    SetActivePage(CurTab >= SummaryPage && CurTab <= SourcePage ? CurTab : StandardPage);
+    CheckMenuItem(MainMenu, IDM_DBG_ON, TraceActive ? MF_CHECKED : MF_UNCHECKED);
+    application_.SetMessageHook([this](const MSG& msg) { ReceiveHandOver(msg); });
+    Guarded([this] { FormPaint(); });
+}
+
+void TFrm::Show() {
+    everShown_ = true;
+    ShowWindow(hwnd_, startMaximized_ ? SW_SHOWMAXIMIZED : SW_SHOWNORMAL);
+    UpdateWindow(hwnd_);
+    SetForegroundWindow(hwnd_);
+    if (IsWindowVisible(views_[activePage_].Handle())) SetFocus(views_[activePage_].Handle());
+}
+
+void TFrm::Layout() {
+    RECT client;
+    GetClientRect(hwnd_, &client);
+    int bottom = client.bottom;
+    if (StatusBarVisible()) {
+        SendMessageA(StsBar, WM_SIZE, 0, 0);
+        RECT status;
+        GetWindowRect(StsBar, &status);
+        bottom -= status.bottom - status.top;
+    }
+    MoveWindow(PageControl1, 0, 0, client.right, bottom, TRUE);
+    RECT display = {0, 0, client.right, bottom};
+    SendMessageA(PageControl1, TCM_ADJUSTRECT, FALSE, reinterpret_cast<LPARAM>(&display));
+    for (DocumentView& view : views_) {
+        MoveWindow(view.Handle(), display.left, display.top, display.right - display.left,
+                   display.bottom - display.top, TRUE);
+    }
+}
+
+void TFrm::SetActivePage(int32_t page) {
+    activePage_ = page;
+    SendMessageA(PageControl1, TCM_SETCURSEL, page == SummaryPage ? -1 : page - 1, 0);
+    for (int32_t i = 0; i < 4; ++i) {
+        ShowWindow(views_[i].Handle(), i == page ? SW_SHOW : SW_HIDE);
+    }
+    SetWindowPos(views_[page].Handle(), HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
+}
+
+void TFrm::SelectPage(int32_t page) {
+    if (page < StandardPage || page > SourcePage) return;
+    SetActivePage(page);
+    Guarded([this] { PageControl1Change(); });
+}
+
+// The text of the simple panel. Windows answers for SB_SIMPLEID, Wine's
+// status bar only for part 0.
+std::string TFrm::StatusText() const {
+    for (WPARAM part : {static_cast<WPARAM>(SB_SIMPLEID), static_cast<WPARAM>(0)}) {
+        const LRESULT length = LOWORD(SendMessageA(StsBar, SB_GETTEXTLENGTHA, part, 0));
+        if (length == 0) continue;
+        std::string text(static_cast<size_t>(length) + 1, '\0');
+        SendMessageA(StsBar, SB_GETTEXTA, part, reinterpret_cast<LPARAM>(text.data()));
+        text.resize(static_cast<size_t>(length));
+        return text;
+    }
+    return std::string();
+}
+
+void TFrm::SetStatusText(const std::string& text) {
+    SendMessageA(StsBar, SB_SETTEXTA, SB_SIMPLEID | SBT_NOBORDERS,
+                 reinterpret_cast<LPARAM>(text.c_str()));
+}
+
+// The status bar's own visibility, also while the window itself is hidden.
+bool TFrm::StatusBarVisible() const {
+    return (GetWindowLongA(StsBar, GWL_STYLE) & WS_VISIBLE) != 0;
+}
+
+void TFrm::SetStatusBarVisible(bool visible) {
+    ShowWindow(StsBar, visible ? SW_SHOW : SW_HIDE);
+    CheckMenuItem(MainMenu, IDM_VIEW_STATUSBAR, visible ? MF_CHECKED : MF_UNCHECKED);
+    Layout();
+}
+
+std::string TFrm::Caption() const {
+    char text[1024] = {};
+    GetWindowTextA(hwnd_, text, sizeof text);
+    return text;
+}
+
+bool TFrm::IsMenuItemChecked(int commandId) const {
+    return (GetMenuState(MainMenu, commandId, MF_BYCOMMAND) & MF_CHECKED) != 0;
+}
+
+bool TFrm::MenuHasItem(int commandId) const {
+    return GetMenuState(MainMenu, commandId, MF_BYCOMMAND) != static_cast<UINT>(-1);
+}
+
+void TFrm::RunCommand(int commandId) {
+    switch (commandId) {
+        case IDM_FILE_OPEN:
+            Guarded([this] { FileOpen(); });
+            break;
+        case IDM_PREFERENCES:
+            Guarded([this] { mnPreferencesClick(); });
+            break;
+        case IDM_EXIT:
+            FileExit();
+            break;
+        case IDM_HELP:
+            Guarded([this] { mnHelp1Click(); });
+            break;
+        case IDM_ABOUT:
+            Guarded([this] { About(); });
+            break;
+        case IDM_VIEW_STATUSBAR:
+            Guarded([this] { mnViewStatusBarClick(); });
+            break;
+        case IDM_NEXT_FILE:
+            Guarded([this] { cmdNxtFile(); });
+            break;
+        case IDM_PREV_FILE:
+            Guarded([this] { cmdPrvFile(); });
+            break;
+        case IDM_FIRST_FILE:
+            Guarded([this] { cmdFstFile(); });
+            break;
+        case IDM_LAST_FILE:
+            Guarded([this] { cmdLstFile(); });
+            break;
+        case IDM_REFRESH:
+            Guarded([this] { cmdRefresh(); });
+            break;
+        case IDM_DBG_ON:
+            Guarded([this] { cmdDbgOn(); });
+            break;
+        case IDM_DBG_CLR:
+            Guarded([this] { cmdDbgClr(); });
+            break;
+        case IDM_FMT_FONT:
+            Guarded([this] { mnFmtFontClick(); });
+            break;
+        case IDM_LABEL_COLOR:
+            Guarded([this] { LabelColor1Click(); });
+            break;
+        case IDM_CONTENT_COLOR:
+            Guarded([this] { ContentColor1Click(); });
+            break;
+        case IDM_XML_COLOR:
+            Guarded([this] { XMLcolor1Click(); });
+            break;
+        case IDM_BACKGROUND_COLOR:
+            Guarded([this] { mnFmtBackgroundClick(); });
+            break;
+        default:
+            break;
+    }
+}
+
+void TFrm::FileOpen() {
+    tOpenDlg request;
+    request.owner = hwnd_;
+    request.fileName = CurrentFilePath;
+    if (CurrentFilePath.empty()) {
+        std::string folder(FolderPart(environment_.programPath));
+        if (!folder.empty() && folder.back() == '\\') folder.pop_back();
+        request.initialFolder = folder;
+    }
+    request.defaultExt = "xml";
+    request.filter = "XML Pad files (*.xml)|*.xml|Xml PAD files (*.pad)|*.pad|All files (*.*)|*.*";
+    if (!dialogs_.OpenFile(hwnd_, request)) return;
+    LoadDocument(request.fileNameBuffer, true);
+}
+
+void TFrm::mnPreferencesClick() {
+    AssociationHook = AssociateFileType;
+    dialogs_.ShowPreferences(hwnd_);
+}
+
+std::string TFrm::HelpFile() const {
+    return std::string(FolderPart(environment_.programPath)) + "Quillot.chm";
+}
+
+void TFrm::mnHelp1Click() {
+    dialogs_.ShowHelp(HelpFile(), HtmlHelpDisplayTopic);
+}
+
+void TFrm::About() {
+    dialogs_.ShowAbout(hwnd_, ProgramName + " v" + VersionStrings.fileVersion,
+                       "by " + VersionStrings.companyName, VersionStrings.webSite);
+}
+
+void TFrm::FileExit() {
+    PostMessageA(hwnd_, WM_CLOSE, 0, 0);
+}
+
+bool TFrm::FormKeyDown(WPARAM key) {
+    if (key != VK_ESCAPE) return false;
+    FileExit();
+    return true;
+}
+
+void TFrm::ShowHint(const std::string& hint) {
+    SetStatusText(hint);
+}
+
+void TFrm::cmdDbgOn() {
+    const bool checked = !IsMenuItemChecked(IDM_DBG_ON);
+    CheckMenuItem(MainMenu, IDM_DBG_ON, checked ? MF_CHECKED : MF_UNCHECKED);
+    TraceLine(checked ? "%ON" : "%OFF");
+}
+
+void TFrm::cmdDbgClr() {
+    TraceLine("%CLR");
+}
+
+// Saves the settings and closes every help window the program opened. The
+// window then always closes: a failed save has been reported once by the
+// settings store, and the user must not be trapped.
+bool TFrm::FormCloseQuery() {
+    LoadSaveSettings(WriteMode);
+    dialogs_.ShowHelp(HelpFile(), HtmlHelpCloseAll);
+    return true;
+}
+
+bool TFrm::OnClose() {
+    bool mayClose = true;
+    try {
+        mayClose = FormCloseQuery();
+    } catch (const std::exception&) {
+        mayClose = true;
+    }
+    if (mayClose) DestroyWindow(hwnd_);
+    return true;
+}
+
+void TFrm::OnMenuSelect(UINT item, UINT flags, HMENU menu) {
+    if (flags == 0xFFFF && menu == nullptr) return;  // the menu closed
+    std::string hint;
+    if ((flags & MF_POPUP) == 0 && (flags & MF_SEPARATOR) == 0 && item >= IDM_FIRST) {
+        hint = LoadString(IDS_HINT_BASE + (item - IDM_FIRST));
+    }
+    ShowHint(hint);
+}
+
+void TFrm::OnNotify(const NMHDR& header) {
+    if (header.hwndFrom == PageControl1 && header.code == TCN_SELCHANGE) {
+        const LRESULT tab = SendMessageA(PageControl1, TCM_GETCURSEL, 0, 0);
+        SelectPage(static_cast<int32_t>(tab) + 1);
+    }
+}
+
+LRESULT CALLBACK TFrm::WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+    TFrm* self = nullptr;
+    if (message == WM_NCCREATE) {
+        self = static_cast<TFrm*>(reinterpret_cast<CREATESTRUCTA*>(lParam)->lpCreateParams);
+        SetWindowLongPtrA(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
+        self->hwnd_ = hwnd;
+    } else {
+        self = reinterpret_cast<TFrm*>(GetWindowLongPtrA(hwnd, GWLP_USERDATA));
+    }
+    if (!self) return DefWindowProcA(hwnd, message, wParam, lParam);
+    return self->HandleMessage(message, wParam, lParam);
+}
+
+LRESULT TFrm::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+        case WM_CREATE:
+            return CreateControls() ? 0 : -1;
+        case WM_SIZE:
+            Layout();
+            return 0;
+        case WM_PAINT:
+            Guarded([this] { FormPaint(); });
+            break;
+        case WM_COMMAND:
+            RunCommand(LOWORD(wParam));
+            return 0;
+        case WM_NOTIFY:
+            OnNotify(*reinterpret_cast<const NMHDR*>(lParam));
+            return 0;
+        case WM_MENUSELECT:
+            OnMenuSelect(LOWORD(wParam), HIWORD(wParam), reinterpret_cast<HMENU>(lParam));
+            return 0;
+        case WM_DROPFILES:
+            Guarded([this, wParam] { FormDropFiles(reinterpret_cast<HDROP>(wParam)); });
+            return 0;
+        case WM_SYSCOMMAND:
+            if ((wParam & 0xFFF0) == SC_MINIMIZE) {
+                application_.Minimize();
+                return 0;
+            }
+            break;
+        case WM_CLOSE:
+            OnClose();
+            return 0;
+        case WM_DESTROY:
+            application_.SetMainWindow(nullptr, nullptr);
+            if (environment_.endsMessageLoop) PostQuitMessage(0);
+            return 0;
+        case WM_NCDESTROY:
+            hwnd_ = nullptr;
+            break;
+        default:
+            break;
+    }
+    return DefWindowProcA(hwnd_, message, wParam, lParam);
+}
+
+}  // namespace quillot

@@ -1,0 +1,165 @@
+// TFrm, the main window: the menu, the four tab pages with their views, the
+// status bar, and the document road (read, extract, render, show).
+#pragma once
+
+#include <windows.h>
+
+#include <cstdint>
+#include <exception>
+#include <string>
+#include <vector>
+
+#include "app/application.h"
+#include "app/document_view.h"
+#include "app/frm_dialogs.h"
+#include "app/report_font.h"
+
+namespace quillot {
+
+// The window message by which a second instance hands its file over; word and
+// long parameter are 9999 as well.
+constexpr UINT HandOverMessage = 9999;
+constexpr WPARAM HandOverWParam = 9999;
+constexpr LPARAM HandOverLParam = 9999;
+
+// The document being shown, or empty; read by the renderers.
+extern std::string CurrentFilePath;
+
+// What the main window takes from its surroundings.
+struct FrmEnvironment {
+    std::string programPath;     // the program file; the INI file lies beside it
+    std::string systemTempPath;  // the platform's temporary folder
+    std::vector<std::string> arguments;
+    FrmDialogs* dialogs = nullptr;  // nullptr: the system's
+    bool endsMessageLoop = true;    // closing the window posts WM_QUIT
+};
+
+// Page indices of PageControl1; page 0 has no tab.
+enum Page : int32_t { SummaryPage = 0, StandardPage = 1, AllFieldsPage = 2, SourcePage = 3 };
+
+class TFrm {
+  public:
+    // Creates the window (hidden) and runs FormCreate, which shows the first
+    // document. Returns nullptr when a window or control cannot be created.
+    static TFrm* Create(Application& application, const FrmEnvironment& environment);
+    ~TFrm();
+    TFrm(const TFrm&) = delete;
+    TFrm& operator=(const TFrm&) = delete;
+
+    HWND Handle() const { return hwnd_; }
+    // Shows the window in the state the settings gave it (normal or maximised).
+    void Show();
+
+    // The document road.
+    void LoadDocument(const std::string& fileName, bool read);
+    void UpdateCaptionAndStatus(const std::string& fileName);
+    void PageControl1Change();
+    std::string ResolveCommandLineFile(const std::string& argument) const;
+    void ReceiveHandOver(const MSG& message);
+    void FormDropFiles(HDROP drop);
+
+    // Folder navigation (View menu).
+    void cmdNxtFile();
+    void cmdPrvFile();
+    void cmdFstFile();
+    void cmdLstFile();
+    void cmdRefresh();
+
+    // Appearance (Format and View menus) and settings.
+    void LoadSaveSettings(int32_t mode);
+    void ApplyBackground();
+    void mnFmtFontClick();
+    void LabelColor1Click();
+    void ContentColor1Click();
+    void XMLcolor1Click();
+    void mnFmtBackgroundClick();
+    void mnViewStatusBarClick();
+
+    // Other commands and form events.
+    void FileOpen();
+    void mnPreferencesClick();
+    void mnHelp1Click();
+    void About();
+    void FileExit();
+    bool FormCloseQuery();
+    bool FormKeyDown(WPARAM key);
+    void ShowHint(const std::string& hint);
+    void cmdDbgOn();
+    void cmdDbgClr();
+
+    // Runs a menu command as the menu or its shortcut would.
+    void RunCommand(int commandId);
+    // Selects a page as a click on its tab would (page 0 has no tab).
+    void SelectPage(int32_t page);
+
+    // State the tests look at.
+    int32_t ActivePage() const { return activePage_; }
+    const DocumentView& View(int32_t page) const { return views_[page]; }
+    std::string StatusText() const;
+    bool StatusBarVisible() const;
+    std::string Caption() const;
+    bool IsMenuItemChecked(int commandId) const;
+    bool MenuHasItem(int commandId) const;
+
+    // The fields and display settings of the window.
+    std::string fDest;
+    std::string fSrc;
+    int32_t CurTab = StandardPage;
+    COLORREF bgndColor = 0xC0C0C0;
+    int32_t labelColor = 0x40;
+    int32_t contentColor = 0x800000;
+    ReportFontSpec reportFont;
+
+  private:
+    TFrm(Application& application, const FrmEnvironment& environment);
+    bool CreateControls();
+    void FormCreate();
+    void FormPaint();
+    void Layout();
+    void SetActivePage(int32_t page);
+    void ApplySourceFont();
+    void ChooseColorAndRender(int32_t& color);
+    void SetStatusText(const std::string& text);
+    // "N of M files": the document's position in its folder's list.
+    void ShowFolderPosition();
+    // The program's folder + "Quillot.chm".
+    std::string HelpFile() const;
+    void SetStatusBarVisible(bool visible);
+    void ApplyPlacement(int left, int top, int width, int height);
+    // Runs a handler; a failure shows its text in a message box and the
+    // program goes on.
+    template <typename Handler>
+    void Guarded(Handler handler) {
+        try {
+            handler();
+        } catch (const std::exception& failure) {
+            dialogs_.ShowError(hwnd_, failure.what());
+        }
+    }
+
+    static LRESULT CALLBACK WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
+    LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
+    void OnMenuSelect(UINT item, UINT flags, HMENU menu);
+    void OnNotify(const NMHDR& header);
+    bool OnClose();
+
+    Application& application_;
+    FrmEnvironment environment_;
+    FrmDialogs& dialogs_;
+    HWND hwnd_ = nullptr;
+    HWND StsBar = nullptr;
+    HWND PageControl1 = nullptr;
+    HMENU MainMenu = nullptr;
+    HACCEL accelerators_ = nullptr;
+    HFONT windowFont_ = nullptr;
+    DocumentView
+        views_[4];  // RichEdit1 (summary), RichEdit4 (Std), RichEdit2 (All), RichEdit3 (Xml)
+    ReportFontSurface Img;
+    int32_t activePage_ = StandardPage;
+    bool FirstPaintPending = true;
+    bool tempFolderChosen_ = false;
+    bool startMaximized_ = false;
+    bool everShown_ = false;
+};
+
+}  // namespace quillot

@@ -1,0 +1,178 @@
+// The document road of the main window: reading and rendering a document,
+// the caption and status text, the views of the pages, and the ways in which
+// documents arrive (first paint, hand-over, file drop).
+#include <shellapi.h>
+#include <windows.h>
+
+#include <string>
+#include <vector>
+
+#include "app/folder_list.h"
+#include "app/main_window.h"
+#include "app/report_cleanup.h"
+#include "reader/field_extractor.h"
+#include "reader/file_system.h"
+#include "reader/line_splitter.h"
+#include "reader/pad_document.h"
+#include "reader/text_util.h"
+#include "reader/vocabulary.h"
+#include "report/report_settings.h"
+#include "resources/resource.h"
+#include "settings/settings_store.h"
+#include "shell/version_info.h"
+#include "trace/trace_log.h"
+
+namespace quillot {
+
+std::string CurrentFilePath;
+
+namespace {
+
+// The report file shown on each of the pages 0 to 2.
+const char* const kPageReports[] = {SummaryReportName, StandardReportName, AllFieldsReportName};
+
+// How long a hand-over waits before it reads the file name, so that the
+// sending process has surely finished writing it.
+constexpr DWORD kHandOverPauseMs = 200;
+
+}  // namespace
+
+// The one-time part of the first paint: the trace menu items, the reader's
+// tables and the first document.
+void TFrm::FormPaint() {
+    if (!FirstPaintPending) return;
+    if (!DevMode) {
+        // The trace items and the separator before them exist in developer mode only.
+        HMENU view = GetSubMenu(MainMenu, 1);
+        const int separator = GetMenuItemCount(view) - 3;
+        DeleteMenu(view, IDM_DBG_CLR, MF_BYCOMMAND);
+        DeleteMenu(view, IDM_DBG_ON, MF_BYCOMMAND);
+        DeleteMenu(view, static_cast<UINT>(separator), MF_BYPOSITION);
+        DrawMenuBar(hwnd_);
+    }
+    InitPadReader(ReaderSetup{DevMode, environment_.programPath, environment_.systemTempPath});
+    TempFolderChosen = true;
+
+    try {
+        const std::vector<std::string>& args = environment_.arguments;
+        if (!args.empty()) {
+            const std::string resolved = ResolveCommandLineFile(args[0]);
+            if (!resolved.empty()) {
+                LoadDocument(resolved, true);
+            } else {
+                LoadDocument(args[0], false);
+            }
+        } else if (CurrentFilePath.empty()) {
+            LoadDocument("", false);
+        } else if (CurrentFilePath.compare(0, 8, "Untitled") == 0) {
+            LoadDocument(CurrentFilePath, false);
+        } else {
+            LoadDocument(CurrentFilePath, IsExistingFile(CurrentFilePath));
+        }
+        PageControl1Change();
+    } catch (...) {
+        FirstPaintPending = false;
+        throw;
+    }
+    FirstPaintPending = false;
+}
+
+void TFrm::LoadDocument(const std::string& fileName, bool read) {
+    if (read) {
+        ReadSourceLines(fileName);
+        ExtractPadFields();
+        CurrentFilePath = fileName;
+        ReportSettings settings;
+        settings.folder = TempFolder;
+        settings.fontTableEntry = Img.FontTableEntry();
+        settings.labelColor = labelColor;
+        settings.contentColor = contentColor;
+        settings.currentFilePath = fileName;
+        WriteAllReports(settings);
+    }
+    UpdateCaptionAndStatus(fileName);
+    PageControl1Change();
+    // Taking the focus needs a visible, enabled window (a modal dialog
+    // disables it); the document is shown either way.
+    if (!FirstPaintPending && IsWindowVisible(hwnd_) && IsWindowEnabled(hwnd_)) {
+        SetFocus(views_[activePage_].Handle());
+    }
+}
+
+void TFrm::UpdateCaptionAndStatus(const std::string& fileName) {
+    CurrentFilePath = fileName;
+    application_.SetTitle(ProgramName + " ");
+    if (FolderPart(CurrentFilePath) != CurrentFolder) {
+        BuildFolderFileList(CurrentFilePath);
+    } else {
+        // Same folder, so no new scan; the document may have come by another
+        // way than the folder commands, so its position is looked up again.
+        const int32_t count = FolderFileCount();
+        const bool positionHolds =
+            FolderIndex >= 0 && FolderIndex < count &&
+            EqualsIgnoreAsciiCase((*FolderFileList)[static_cast<size_t>(FolderIndex)],
+                                  FileNamePart(CurrentFilePath));
+        if (!positionHolds) FolderIndex = FindInFolderFileList(CurrentFilePath);
+    }
+    const std::string caption = ProgramName + " - " + std::string(FileNamePart(CurrentFilePath));
+    SetWindowTextA(hwnd_, caption.c_str());
+    ShowFolderPosition();
+}
+
+void TFrm::ShowFolderPosition() {
+    if (!FolderFileList) return;
+    SetStatusText(std::to_string(FolderIndex) + " of " + std::to_string(FolderFileCount()) +
+                  " files");
+}
+
+void TFrm::PageControl1Change() {
+    const int32_t page = activePage_;
+    if (page >= SummaryPage && page <= AllFieldsPage) {
+        const std::string report = TempFolder + kPageReports[page];
+        if (IsExistingFile(report)) views_[page].LoadFile(report);
+    } else if (page == SourcePage) {
+        if (IsExistingFile(CurrentFilePath)) views_[page].LoadFile(CurrentFilePath);
+    }
+    CurTab = page;
+}
+
+std::string TFrm::ResolveCommandLineFile(const std::string& argument) const {
+    if (!IsExistingFile(argument)) return std::string();
+    std::string full(MAX_PATH, '\0');
+    DWORD length =
+        GetFullPathNameA(argument.c_str(), static_cast<DWORD>(full.size()), full.data(), nullptr);
+    if (length >= full.size()) {
+        full.resize(length);
+        length = GetFullPathNameA(argument.c_str(), length, full.data(), nullptr);
+    }
+    if (length == 0 || length >= full.size()) return std::string();
+    full.resize(length);
+    WIN32_FIND_DATAA found;
+    HANDLE search = FindFirstFileA(full.c_str(), &found);
+    if (search == INVALID_HANDLE_VALUE) return std::string();
+    FindClose(search);
+    return std::string(FolderPart(full)) + found.cFileName;
+}
+
+void TFrm::ReceiveHandOver(const MSG& message) {
+    if (message.message != HandOverMessage || message.wParam != HandOverWParam ||
+        message.lParam != HandOverLParam) {
+        return;
+    }
+    Sleep(kHandOverPauseMs);
+    BeginSection("", "Main", ReadMode);
+    const std::string name = ExchangeString("fName", "??.xml");
+    Guarded([this, &name] { LoadDocument(name, true); });
+}
+
+// The whole name of the first dropped file; further files are ignored.
+void TFrm::FormDropFiles(HDROP drop) {
+    const UINT length = DragQueryFileA(drop, 0, nullptr, 0);
+    std::string name(length + 1, '\0');
+    name.resize(DragQueryFileA(drop, 0, name.data(), length + 1));
+    DragFinish(drop);
+    SetForegroundWindow(hwnd_);
+    LoadDocument(name, true);
+}
+
+}  // namespace quillot

@@ -1,0 +1,116 @@
+#include "app/startup.h"
+
+#include <commctrl.h>
+
+#include <cstdlib>
+#include <memory>
+
+#include "app/application.h"
+#include "app/main_window.h"
+#include "app/program_paths.h"
+#include "app/report_cleanup.h"
+#include "reader/text_util.h"
+#include "settings/settings_store.h"
+#include "shell/associations.h"
+#include "shell/version_info.h"
+#include "trace/trace_log.h"
+
+namespace quillot {
+namespace {
+
+struct InstanceSearch {
+    std::string prefix;
+    bool bringToFront;
+    bool found = false;
+    HWND target = nullptr;
+};
+
+BOOL CALLBACK CheckWindow(HWND window, LPARAM context) {
+    auto* search = reinterpret_cast<InstanceSearch*>(context);
+    std::string caption(search->prefix.size() + 1, '\0');
+    const int length = GetWindowTextA(window, caption.data(), static_cast<int>(caption.size()));
+    caption.resize(static_cast<size_t>(length > 0 ? length : 0));
+    if (caption != search->prefix) return TRUE;  // a shorter caption never matches
+    search->found = true;
+    HWND owner = GetWindow(window, GW_OWNER);
+    search->target = owner ? owner : window;
+    ShowWindow(search->target, SW_RESTORE);
+    if (search->bringToFront) SetForegroundWindow(window);
+    return FALSE;
+}
+
+void HandOver(const std::vector<std::string>& arguments, HWND target) {
+    if (arguments.empty()) return;
+    InitSettingsAndTrace(IniPathFor(ProgramFilePath()));
+    BeginSection("", "Main", WriteMode);
+    ExchangeString("fName", arguments[0]);
+    EndSection(4);
+    PostMessageA(target, HandOverMessage, HandOverWParam, HandOverLParam);
+}
+
+int RunMainWindow(HINSTANCE instance, const std::vector<std::string>& arguments) {
+    INITCOMMONCONTROLSEX controls = {sizeof controls, ICC_TAB_CLASSES | ICC_BAR_CLASSES};
+    InitCommonControlsEx(&controls);
+    Application application;
+    if (!application.Create(instance, "Quillot")) return 0;
+    FrmEnvironment environment;
+    environment.programPath = ProgramFilePath();
+    environment.systemTempPath = SystemTempPath();
+    environment.arguments = arguments;
+    std::unique_ptr<TFrm> frm(TFrm::Create(application, environment));
+    if (!frm) return 0;
+    frm->Show();
+    application.Run();
+    return 0;
+}
+
+}  // namespace
+
+bool FindRunningInstance(const std::string& prefix, bool bringToFront, HWND& target) {
+    InstanceSearch search{prefix, bringToFront};
+    EnumWindows(CheckWindow, reinterpret_cast<LPARAM>(&search));
+    target = search.target;
+    return search.found;
+}
+
+bool HandleAssociationSwitches(const std::vector<std::string>& arguments) {
+    if (arguments.empty()) return false;
+    const std::string& first = arguments[0];
+    if (EqualsIgnoreAsciiCase(first, "-I")) {
+        InitSettingsAndTrace(IniPathFor(ProgramFilePath()));
+        AssociateFileType("XML", "XML Pad", 1);
+        BeginSection("", "Main", WriteMode);
+        ExchangeBool("ext_XML", true);
+        EndSection(0);
+        return true;
+    }
+    if (EqualsIgnoreAsciiCase(first, "-U")) {
+        InitSettingsAndTrace(IniPathFor(ProgramFilePath()));
+        AssociateFileType("XML", "", 0);
+        AssociateFileType("PAD", "", 0);
+        BeginSection("", "Main", WriteMode);
+        ExchangeBool("ext_XML", false);
+        ExchangeBool("ext_PAD", false);
+        EndSection(0);
+        return true;
+    }
+    return false;
+}
+
+int RunQuillot(HINSTANCE instance, const std::vector<std::string>& arguments) {
+    // Exit routines run last registered first: the report files go before
+    // the trace settings are saved.
+    std::atexit(ShutdownTrace);
+    ReadVersionInfo();
+    std::atexit(CleanUpReportFiles);
+    if (HandleAssociationSwitches(arguments)) return 0;
+
+    HWND target = nullptr;
+    if (FindRunningInstance(RunningInstancePrefix, arguments.empty(), target)) {
+        HandOver(arguments, target);
+        return 0;
+    }
+    return RunMainWindow(instance, arguments);
+}
+
+}  // namespace quillot

@@ -1,0 +1,193 @@
+#include <gtest/gtest.h>
+
+#include "report/report_settings.h"
+#include "resources/resource.h"
+#include "tests/app/frm_fixture.h"
+
+namespace quillot {
+namespace {
+
+using test::FrmTest;
+
+constexpr const char* kPad = "<Program_Name>Colour Probe</Program_Name>";
+
+std::string FontLine(const std::string& report) {
+    return test::SplitCrLfLines(report).at(1);
+}
+std::string ColorLine(const std::string& report) {
+    return test::SplitCrLfLines(report).at(2);
+}
+
+CHARFORMAT2A SourceFormat(const TFrm& frm) {
+    CHARFORMAT2A format = {};
+    format.cbSize = sizeof format;
+    SendMessageA(frm.View(SourcePage).Handle(), EM_GETCHARFORMAT, SCF_DEFAULT,
+                 reinterpret_cast<LPARAM>(&format));
+    return format;
+}
+
+TEST_F(FrmTest, FirstRunUsesTheInitialSettingsAndSavesThemOnClose) {
+    TFrm& frm = Open();
+    EXPECT_EQ(frm.reportFont.face, "Arial");
+    EXPECT_EQ(frm.reportFont.size, 8);
+    const CHARFORMAT2A format = SourceFormat(frm);
+    EXPECT_STREQ(format.szFaceName, "Arial");
+    EXPECT_EQ(format.yHeight, 160);
+    EXPECT_EQ(format.crTextColor, 0u);
+    RECT window;
+    GetWindowRect(frm.Handle(), &window);
+    EXPECT_EQ(window.left, 197);
+    EXPECT_EQ(window.top, 123);
+    EXPECT_EQ(window.right - window.left, 435);
+    EXPECT_EQ(window.bottom - window.top, 300);
+    Close();
+    const struct {
+        const char* key;
+        const char* value;
+    } saved[] = {{"FntName", "Arial"},
+                 {"FntSize", "8"},
+                 {"bgndColor", "12632256"},
+                 {"labelColor", "64"},
+                 {"contentColor", "8388608"},
+                 {"xmlColor", "0"},
+                 {"CurTab", "1"},
+                 {"StsBar", "1"},
+                 {"Maximized", "0"},
+                 {"Left", "197"},
+                 {"Top", "123"},
+                 {"Width", "435"},
+                 {"Height", "300"}};
+    for (const auto& row : saved)
+        EXPECT_EQ(IniValue("Main Window", row.key), row.value) << row.key;
+    EXPECT_EQ(IniValue("Main", "fName"), "<absent>");
+    EXPECT_EQ(IniValue("x@#x", "x@#x"), "<absent>");
+}
+
+TEST_F(FrmTest, SettingsSurviveARestart) {
+    const std::string path = documents_.Write("probe.xml", kPad);
+    SetIniValue("Main", "fSrc", "source folder");
+    SetIniValue("Main", "fDest", "destination");
+    SetIniValue("Main Window", "FntName", "Courier New");
+    SetIniValue("Main Window", "FntSize", "12");
+    SetIniValue("Main Window", "labelColor", "255");
+    SetIniValue("Main Window", "contentColor", "$FF00");
+    SetIniValue("Main Window", "StsBar", "0");
+    SetIniValue("Main Window", "Left", "50");
+    SetIniValue("Main Window", "Top", "60");
+    SetIniValue("Main Window", "Width", "500");
+    SetIniValue("Main Window", "Height", "400");
+    TFrm& frm = Open({path});
+    EXPECT_FALSE(frm.StatusBarVisible());
+    EXPECT_FALSE(frm.IsMenuItemChecked(IDM_VIEW_STATUSBAR));
+    EXPECT_EQ(ColorLine(Report(StandardReportName)),
+              "{\\colortbl\\red0\\green0\\blue0;\\red255\\green0\\blue0;\\red0\\green255\\blue0;}");
+    EXPECT_EQ(FontLine(Report(StandardReportName)), "{\\fonttbl{\\f0\\fmodern 54:Courier New;}}");
+    RECT window;
+    GetWindowRect(frm.Handle(), &window);
+    EXPECT_EQ(window.left, 50);
+    EXPECT_EQ(window.bottom - window.top, 400);
+    Close();
+    EXPECT_EQ(IniValue("Main", "fName"), path);
+    EXPECT_EQ(IniValue("Main", "fSrc"), "source folder");
+    EXPECT_EQ(IniValue("Main", "fDest"), "destination");
+    EXPECT_EQ(IniValue("Main Window", "contentColor"), "65280");
+    EXPECT_EQ(IniValue("Main Window", "StsBar"), "0");
+    EXPECT_EQ(IniValue("Main Window", "Width"), "500");
+}
+
+TEST_F(FrmTest, MaximisedWindowKeepsTheSavedNormalPlacement) {
+    SetIniValue("Main Window", "Left", "40");
+    SetIniValue("Main Window", "Top", "30");
+    TFrm& frm = Open();
+    frm.Show();
+    ShowWindow(frm.Handle(), SW_MAXIMIZE);
+    SetIniValue("Main Window", "Left", "41");  // what the file holds when the window closes
+    Close();
+    EXPECT_EQ(IniValue("Main Window", "Maximized"), "1");
+    EXPECT_EQ(IniValue("Main Window", "Left"), "41");
+    EXPECT_EQ(IniValue("Main Window", "Top"), "30");
+
+    TFrm& again = Open();
+    again.Show();
+    EXPECT_TRUE(IsZoomed(again.Handle()));
+    WINDOWPLACEMENT placement = {};
+    placement.length = sizeof placement;
+    GetWindowPlacement(again.Handle(), &placement);
+    EXPECT_EQ(placement.rcNormalPosition.left, 41);
+}
+
+TEST_F(FrmTest, FontCommandRendersAgainAlsoWhenCancelled) {
+    const std::string path = documents_.Write("probe.xml", kPad);
+    TFrm& frm = Open({path});
+    DeleteFileA(temp_.File(SummaryReportName).c_str());
+    frm.RunCommand(IDM_FMT_FONT);  // cancelled
+    EXPECT_EQ(dialogs_.fontCalls, 1);
+    EXPECT_TRUE(test::FileExistsForTest(temp_.File(SummaryReportName)));
+
+    ReportFontSpec times;
+    times.face = "Times New Roman";
+    times.size = 11;
+    times.bold = true;
+    times.color = 0x123456;  // the dialog does not choose colours
+    dialogs_.fontAnswer = times;
+    frm.RunCommand(IDM_FMT_FONT);
+    EXPECT_EQ(FontLine(Report(AllFieldsReportName)),
+              "{\\fonttbl{\\f0\\froman 23:Times New Roman;}}");
+    const CHARFORMAT2A format = SourceFormat(frm);
+    EXPECT_STREQ(format.szFaceName, "Times New Roman");
+    EXPECT_EQ(format.yHeight, 220);
+    EXPECT_TRUE(format.dwEffects & CFE_BOLD);
+    EXPECT_EQ(frm.reportFont.color, 0u);
+    Close();
+    EXPECT_EQ(IniValue("Main Window", "FntName"), "Times New Roman");
+    EXPECT_EQ(IniValue("Main Window", "FntSize"), "11");
+}
+
+TEST_F(FrmTest, LabelAndContentColoursRenderAgain) {
+    const std::string path = documents_.Write("probe.xml", kPad);
+    TFrm& frm = Open({path});
+    DeleteFileA(temp_.File(StandardReportName).c_str());
+    frm.RunCommand(IDM_LABEL_COLOR);  // cancelled: renders all the same
+    EXPECT_EQ(dialogs_.lastInitialColor, 0x40u);
+    EXPECT_TRUE(test::FileExistsForTest(temp_.File(StandardReportName)));
+    dialogs_.colorAnswer = 0x0000FF;
+    frm.RunCommand(IDM_LABEL_COLOR);
+    dialogs_.colorAnswer = 0x00FF00;
+    frm.RunCommand(IDM_CONTENT_COLOR);
+    EXPECT_EQ(ColorLine(Report(StandardReportName)),
+              "{\\colortbl\\red0\\green0\\blue0;\\red255\\green0\\blue0;\\red0\\green255\\blue0;}");
+    EXPECT_EQ(frm.StatusText(), "0 of 1 files");
+}
+
+TEST_F(FrmTest, XmlAndBackgroundColoursTouchOnlyTheViews) {
+    const std::string path = documents_.Write("probe.xml", kPad);
+    TFrm& frm = Open({path});
+    DeleteFileA(temp_.File(StandardReportName).c_str());
+    dialogs_.colorAnswer = 0x0000C0;
+    frm.RunCommand(IDM_XML_COLOR);
+    EXPECT_EQ(SourceFormat(frm).crTextColor, 0x0000C0u);
+    EXPECT_EQ(frm.reportFont.color, 0x0000C0u);
+    dialogs_.colorAnswer = 0xFFFFFF;
+    frm.RunCommand(IDM_BACKGROUND_COLOR);
+    EXPECT_EQ(frm.bgndColor, 0xFFFFFFu);
+    EXPECT_FALSE(test::FileExistsForTest(temp_.File(StandardReportName)));
+    dialogs_.colorAnswer.reset();
+    frm.RunCommand(IDM_BACKGROUND_COLOR);  // cancelled: unchanged
+    EXPECT_EQ(frm.bgndColor, 0xFFFFFFu);
+    Close();
+    EXPECT_EQ(IniValue("Main Window", "xmlColor"), "192");
+    EXPECT_EQ(IniValue("Main Window", "bgndColor"), "16777215");
+}
+
+TEST_F(FrmTest, StatusBarCommandTogglesIt) {
+    TFrm& frm = Open();
+    EXPECT_TRUE(frm.IsMenuItemChecked(IDM_VIEW_STATUSBAR));
+    frm.RunCommand(IDM_VIEW_STATUSBAR);
+    EXPECT_FALSE(frm.StatusBarVisible());
+    EXPECT_FALSE(frm.IsMenuItemChecked(IDM_VIEW_STATUSBAR));
+    frm.RunCommand(IDM_VIEW_STATUSBAR);
+    EXPECT_TRUE(frm.StatusBarVisible());
+}
+
+}  // namespace
+}  // namespace quillot

@@ -1,0 +1,124 @@
+#include "tests/app/frm_fixture.h"
+
+#include <commctrl.h>
+
+#include "app/folder_list.h"
+#include "app/report_cleanup.h"
+#include "reader/pad_document.h"
+#include "settings/settings_store.h"
+#include "trace/trace_log.h"
+
+namespace quillot::test {
+
+bool ScriptedDialogs::ChooseReportFont(HWND, ReportFontSpec& font) {
+    ++fontCalls;
+    if (!fontAnswer) return false;
+    font.face = fontAnswer->face;
+    font.size = fontAnswer->size;
+    font.bold = fontAnswer->bold;
+    font.italic = fontAnswer->italic;
+    font.underline = fontAnswer->underline;
+    font.strikeOut = fontAnswer->strikeOut;
+    return true;
+}
+
+bool ScriptedDialogs::ChooseColorValue(HWND, COLORREF& color) {
+    ++colorCalls;
+    lastInitialColor = color;
+    if (!colorAnswer) return false;
+    color = *colorAnswer;
+    return true;
+}
+
+void ScriptedDialogs::ShowError(HWND, const std::string& text) {
+    errors.push_back(text);
+}
+
+bool ScriptedDialogs::OpenFile(HWND, tOpenDlg& request) {
+    openProposedFile = request.fileName;
+    openInitialFolder = request.initialFolder;
+    openDefaultExt = request.defaultExt;
+    openFilter = request.filter;
+    if (!openAnswer) return false;
+    lstrcpynA(request.fileNameBuffer, openAnswer->c_str(), sizeof request.fileNameBuffer);
+    return true;
+}
+
+void ScriptedDialogs::ShowPreferences(HWND) {
+    ++preferencesCalls;
+}
+
+void ScriptedDialogs::ShowHelp(const std::string& helpFile, UINT command) {
+    helpCalls.emplace_back(helpFile, command);
+}
+
+void ScriptedDialogs::ShowAbout(HWND, const std::string& line1, const std::string& line2,
+                                const std::string& line3) {
+    aboutLines = {line1, line2, line3};
+}
+
+void FrmTest::SetUp() {
+    static const bool commonControls = [] {
+        INITCOMMONCONTROLSEX controls = {sizeof controls, ICC_TAB_CLASSES | ICC_BAR_CLASSES};
+        return InitCommonControlsEx(&controls) != FALSE;
+    }();
+    ASSERT_TRUE(commonControls);
+    // The store's file is fixed once per process; each test points it at its own.
+    InitSettingsAndTrace(IniPath());
+    DefaultIniFile = IniPath();
+    CurrentIniFile = IniPath();
+    WriteErrorShown = false;
+    DevMode = false;
+    TraceActive = false;
+    CurrentFilePath.clear();
+    EnglishOnly = false;
+}
+
+void FrmTest::TearDown() {
+    frm_.reset();
+    application_.reset();
+    Pump();
+}
+
+TFrm& FrmTest::Open(std::vector<std::string> arguments) {
+    frm_.reset();
+    application_ = std::make_unique<Application>();
+    EXPECT_TRUE(application_->Create(GetModuleHandleA(nullptr), "Quillot"));
+    FrmEnvironment environment;
+    environment.programPath = folder_.File("Quillot.exe");
+    environment.systemTempPath = temp_.Path();
+    environment.arguments = std::move(arguments);
+    environment.dialogs = &dialogs_;
+    environment.endsMessageLoop = false;
+    frm_.reset(TFrm::Create(*application_, environment));
+    EXPECT_NE(frm_, nullptr);
+    Pump();
+    return *frm_;
+}
+
+void FrmTest::Close() {
+    SendMessageA(frm_->Handle(), WM_CLOSE, 0, 0);
+    Pump();
+}
+
+void FrmTest::Pump() {
+    if (application_) application_->ProcessMessages();
+}
+
+std::string FrmTest::IniValue(const std::string& section, const std::string& key) const {
+    char value[1024] = {};
+    GetPrivateProfileStringA(section.c_str(), key.c_str(), "<absent>", value, sizeof value,
+                             IniPath().c_str());
+    return value;
+}
+
+void FrmTest::SetIniValue(const std::string& section, const std::string& key,
+                          const std::string& value) {
+    WritePrivateProfileStringA(section.c_str(), key.c_str(), value.c_str(), IniPath().c_str());
+}
+
+std::string FrmTest::Report(const char* name) const {
+    return ReadWholeFile(temp_.File(name));
+}
+
+}  // namespace quillot::test

@@ -1,0 +1,248 @@
+#include <gtest/gtest.h>
+
+#include <shlobj.h>
+
+#include "app/folder_list.h"
+#include "reader/pad_document.h"
+#include "report/report_settings.h"
+#include "resources/resource.h"
+#include "tests/app/frm_fixture.h"
+#include "trace/trace_log.h"
+
+namespace quillot {
+namespace {
+
+using test::FrmTest;
+
+constexpr const char* kPad =
+    "<XML_DIZ_INFO><Program_Info><Program_Name>Probe Tool</Program_Name>"
+    "<Program_Version>2.5</Program_Version></Program_Info></XML_DIZ_INFO>";
+
+// A folder of its own as the process's current folder, for the duration of a test.
+class CurrentFolderScope {
+  public:
+    explicit CurrentFolderScope(const std::string& folder) {
+        GetCurrentDirectoryA(sizeof previous_, previous_);
+        SetCurrentDirectoryA(folder.c_str());
+    }
+    ~CurrentFolderScope() { SetCurrentDirectoryA(previous_); }
+
+  private:
+    char previous_[MAX_PATH] = {};
+};
+
+TEST_F(FrmTest, FirstStartWithoutArgumentOrSettings) {
+    documents_.Write("one.xml", kPad);
+    documents_.Write("two.pad", kPad);
+    CurrentFolderScope scope(documents_.Path());
+    TFrm& frm = Open();
+    EXPECT_EQ(frm.Caption(), "Quillot - ");
+    EXPECT_EQ(application_->Title(), "Quillot ");
+    EXPECT_EQ(frm.ActivePage(), StandardPage);
+    EXPECT_EQ(CurrentFilePath, "");
+    EXPECT_EQ(frm.StatusText(), "-1 of 2 files");
+    EXPECT_TRUE(frm.StatusBarVisible());
+    EXPECT_EQ(frm.View(StandardPage).Text(), "");
+    EXPECT_TRUE(dialogs_.errors.empty());
+}
+
+TEST_F(FrmTest, CommandLineFileIsReadRenderedAndShown) {
+    const std::string path = documents_.Write("probe.xml", kPad);
+    TFrm& frm = Open({path});
+    EXPECT_EQ(frm.Caption(), "Quillot - probe.xml");
+    EXPECT_EQ(CurrentFilePath, path);
+    EXPECT_NE(frm.View(StandardPage).Text().find("Probe Tool - Version: 2.5"), std::string::npos)
+        << frm.View(StandardPage).Text();
+    for (const char* report : {SummaryReportName, StandardReportName, AllFieldsReportName}) {
+        EXPECT_TRUE(test::FileExistsForTest(temp_.File(report))) << report;
+    }
+    EXPECT_EQ(frm.StatusText(), "0 of 1 files");
+}
+
+TEST_F(FrmTest, CommandLineNameTakesTheStoredLetterCase) {
+    documents_.Write("MixedCase.xml", kPad);
+    TFrm& frm = Open({documents_.File("mixedcase.XML")});
+    EXPECT_EQ(frm.Caption(), "Quillot - MixedCase.xml");
+    EXPECT_EQ(CurrentFilePath, documents_.File("MixedCase.xml"));
+}
+
+TEST_F(FrmTest, MissingCommandLineFileIsNamedButNotRead) {
+    const std::string missing = documents_.File("gone.xml");
+    TFrm& frm = Open({missing});
+    EXPECT_EQ(frm.Caption(), "Quillot - gone.xml");
+    EXPECT_EQ(frm.View(StandardPage).Text(), "");
+    EXPECT_FALSE(test::FileExistsForTest(temp_.File(StandardReportName)));
+}
+
+TEST_F(FrmTest, RememberedFileIsReopenedAndAMissingOneOnlyNamed) {
+    const std::string path = documents_.Write("remembered.xml", kPad);
+    SetIniValue("Main", "fName", path);
+    TFrm& frm = Open();
+    EXPECT_EQ(frm.Caption(), "Quillot - remembered.xml");
+    EXPECT_NE(frm.View(StandardPage).Text().find("Probe Tool"), std::string::npos);
+
+    SetIniValue("Main", "fName", documents_.File("vanished.xml"));
+    TFrm& again = Open();
+    EXPECT_EQ(again.Caption(), "Quillot - vanished.xml");
+
+    SetIniValue("Main", "fName", "Untitled - probe");
+    TFrm& untitled = Open();
+    EXPECT_EQ(untitled.Caption(), "Quillot - Untitled - probe");
+}
+
+TEST_F(FrmTest, TabsReloadTheirViewsFromDisk) {
+    const std::string path = documents_.Write("probe.xml", kPad);
+    TFrm& frm = Open({path});
+    frm.SelectPage(AllFieldsPage);
+    EXPECT_EQ(frm.ActivePage(), AllFieldsPage);
+    EXPECT_NE(frm.View(AllFieldsPage).Text().find("MASTER_PAD_VERSION"), std::string::npos);
+    frm.SelectPage(SourcePage);
+    EXPECT_NE(frm.View(SourcePage).Text().find("<Program_Name>Probe Tool</Program_Name>"),
+              std::string::npos);
+    EXPECT_EQ(frm.CurTab, SourcePage);
+
+    // Report files deleted behind the program's back: the views keep their text.
+    const std::string shown = frm.View(StandardPage).Text();
+    DeleteFileA(temp_.File(StandardReportName).c_str());
+    frm.SelectPage(StandardPage);
+    EXPECT_EQ(frm.View(StandardPage).Text(), shown);
+    frm.SelectPage(SummaryPage);  // has no tab: nothing changes
+    EXPECT_EQ(frm.ActivePage(), StandardPage);
+}
+
+TEST_F(FrmTest, SavedTabIsOpenedAndAnInvalidOneFallsBackToStd) {
+    SetIniValue("Main Window", "CurTab", "0");
+    EXPECT_EQ(Open().ActivePage(), SummaryPage);
+    SetIniValue("Main Window", "CurTab", "3");
+    EXPECT_EQ(Open().ActivePage(), SourcePage);
+    SetIniValue("Main Window", "CurTab", "7");
+    EXPECT_EQ(Open().ActivePage(), StandardPage);
+    SetIniValue("Main Window", "CurTab", "-1");
+    EXPECT_EQ(Open().ActivePage(), StandardPage);
+}
+
+TEST_F(FrmTest, HandOverMessageLoadsTheNamedFile) {
+    TFrm& frm = Open();
+    const std::string path = documents_.Write("handed.xml", kPad);
+    SetIniValue("Main", "fName", path);
+    PostMessageA(application_->Handle(), HandOverMessage, HandOverWParam, HandOverLParam);
+    Pump();
+    EXPECT_EQ(frm.Caption(), "Quillot - handed.xml");
+    EXPECT_NE(frm.View(StandardPage).Text().find("Probe Tool"), std::string::npos);
+
+    // Other parameters are not a hand-over.
+    SetIniValue("Main", "fName", documents_.File("other.xml"));
+    PostMessageA(application_->Handle(), HandOverMessage, HandOverWParam, 1);
+    Pump();
+    EXPECT_EQ(frm.Caption(), "Quillot - handed.xml");
+}
+
+TEST_F(FrmTest, HandOverWithoutNameShowsTheEmptyPlaceholder) {
+    TFrm& frm = Open();
+    SetIniValue("Main", "fName", "");
+    WritePrivateProfileStringA("Main", "fName", nullptr, IniPath().c_str());
+    PostMessageA(application_->Handle(), HandOverMessage, HandOverWParam, HandOverLParam);
+    Pump();
+    EXPECT_EQ(frm.Caption(), "Quillot - ??.xml");
+}
+
+// A drop of the given files, as the shell hands it to the window.
+HGLOBAL MakeDrop(const std::vector<std::string>& files) {
+    std::string names;
+    for (const std::string& file : files)
+        names += file + '\0';
+    names += '\0';
+    HGLOBAL memory = GlobalAlloc(GHND, sizeof(DROPFILES) + names.size());
+    auto* drop = static_cast<DROPFILES*>(GlobalLock(memory));
+    drop->pFiles = sizeof(DROPFILES);
+    drop->fWide = FALSE;
+    memcpy(reinterpret_cast<char*>(drop) + sizeof(DROPFILES), names.data(), names.size());
+    GlobalUnlock(memory);
+    return memory;
+}
+
+TEST_F(FrmTest, DroppedFileIsShownFirstFileOnly) {
+    TFrm& frm = Open();
+    const std::string first = documents_.Write("first.xml", kPad);
+    const std::string second = documents_.Write("second.xml", kPad);
+    SendMessageA(frm.Handle(), WM_DROPFILES, reinterpret_cast<WPARAM>(MakeDrop({first, second})),
+                 0);
+    EXPECT_EQ(CurrentFilePath, first);
+    EXPECT_EQ(frm.Caption(), "Quillot - first.xml");
+    EXPECT_NE(frm.View(StandardPage).Text().find("Probe Tool"), std::string::npos);
+}
+
+TEST_F(FrmTest, DroppedNameIsNeverCut) {
+    TFrm& frm = Open();
+    std::string longName = documents_.Path();
+    while (longName.size() < 320)
+        longName += "\\a_folder_with_a_long_name";
+    longName += "\\dropped.xml";
+    SendMessageA(frm.Handle(), WM_DROPFILES, reinterpret_cast<WPARAM>(MakeDrop({longName})), 0);
+    EXPECT_EQ(CurrentFilePath, longName);
+    EXPECT_EQ(frm.Caption(), "Quillot - dropped.xml");
+}
+
+TEST_F(FrmTest, RenderingFailureIsShownAndStopsTheRoad) {
+    const std::string path = documents_.Write("probe.xml", kPad);
+    TFrm& frm = Open({path});
+    const std::string other = documents_.Write("other.xml", kPad);
+    // A folder in place of the first report makes its creation fail.
+    DeleteFileA(temp_.File(AllFieldsReportName).c_str());
+    ASSERT_TRUE(CreateDirectoryA(temp_.File(AllFieldsReportName).c_str(), nullptr));
+    SendMessageA(frm.Handle(), WM_DROPFILES, reinterpret_cast<WPARAM>(MakeDrop({other})), 0);
+    ASSERT_EQ(dialogs_.errors.size(), 1u);
+    EXPECT_EQ(dialogs_.errors[0], "File access denied");
+    EXPECT_EQ(frm.Caption(), "Quillot - probe.xml");  // caption and status were not updated
+    RemoveDirectoryA(temp_.File(AllFieldsReportName).c_str());
+}
+
+TEST_F(FrmTest, EscapeClosesFromAnyTabAndSavesTheSettings) {
+    TFrm& frm = Open();
+    frm.SelectPage(SourcePage);
+    PostMessageA(frm.View(SourcePage).Handle(), WM_KEYDOWN, VK_ESCAPE, 0);
+    Pump();
+    EXPECT_EQ(frm.Handle(), nullptr);
+    EXPECT_EQ(IniValue("Main Window", "CurTab"), "3");
+}
+
+TEST_F(FrmTest, MenuHintsGoToTheStatusBar) {
+    TFrm& frm = Open();
+    SendMessageA(frm.Handle(), WM_MENUSELECT, MAKEWPARAM(IDM_NEXT_FILE, MF_STRING),
+                 reinterpret_cast<LPARAM>(GetMenu(frm.Handle())));
+    EXPECT_EQ(frm.StatusText(), "Shows the next supported file found in the selected folder");
+    SendMessageA(frm.Handle(), WM_MENUSELECT, MAKEWPARAM(IDM_LABEL_COLOR, MF_STRING),
+                 reinterpret_cast<LPARAM>(GetMenu(frm.Handle())));
+    EXPECT_EQ(frm.StatusText(),
+              "Selects the text color for the labels int the STD-tab and ALL-tab");
+    SendMessageA(frm.Handle(), WM_MENUSELECT, MAKEWPARAM(IDM_DBG_ON, MF_STRING),
+                 reinterpret_cast<LPARAM>(GetMenu(frm.Handle())));
+    EXPECT_EQ(frm.StatusText(), "");
+    // The hint stays after the menu closes, until the next document is shown.
+    SendMessageA(frm.Handle(), WM_MENUSELECT, MAKEWPARAM(IDM_EXIT, MF_STRING),
+                 reinterpret_cast<LPARAM>(GetMenu(frm.Handle())));
+    SendMessageA(frm.Handle(), WM_MENUSELECT, MAKEWPARAM(0, 0xFFFF), 0);
+    EXPECT_EQ(frm.StatusText(), "Exit application");
+}
+
+TEST_F(FrmTest, TraceItemsExistInDeveloperModeOnly) {
+    TFrm& frm = Open();
+    EXPECT_FALSE(frm.MenuHasItem(IDM_DBG_ON));
+    EXPECT_FALSE(frm.MenuHasItem(IDM_DBG_CLR));
+    EXPECT_TRUE(frm.MenuHasItem(IDM_REFRESH));
+    HMENU view = GetSubMenu(GetMenu(frm.Handle()), 1);
+    EXPECT_EQ(GetMenuItemCount(view), 7);  // Status Bar, separator, five folder commands
+
+    DevMode = true;
+    TFrm& dev = Open();
+    EXPECT_TRUE(dev.MenuHasItem(IDM_DBG_ON));
+    EXPECT_FALSE(dev.IsMenuItemChecked(IDM_DBG_ON));
+    dev.RunCommand(IDM_DBG_ON);
+    EXPECT_TRUE(dev.IsMenuItemChecked(IDM_DBG_ON));
+    dev.RunCommand(IDM_DBG_ON);
+    EXPECT_FALSE(dev.IsMenuItemChecked(IDM_DBG_ON));
+    DevMode = false;
+}
+
+}  // namespace
+}  // namespace quillot

@@ -1,0 +1,238 @@
+// Quillot.exe started as a process under Wine: the three start-up roles, the
+// hand-over between two instances, closing, and what stays behind.
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "report/report_settings.h"
+#include "tests/support/test_files.h"
+
+namespace quillot {
+namespace {
+
+constexpr DWORD kTimeoutMs = 30000;
+constexpr const char* kPad = "<Program_Name>Process Probe</Program_Name>";
+
+std::string WindowsPath(std::string path) {
+    for (char& c : path) {
+        if (c == '/') c = '\\';
+    }
+    return path;
+}
+
+struct WindowSearch {
+    DWORD processId;
+    HWND found = nullptr;
+};
+
+BOOL CALLBACK FindMainWindow(HWND window, LPARAM context) {
+    auto* search = reinterpret_cast<WindowSearch*>(context);
+    DWORD processId = 0;
+    GetWindowThreadProcessId(window, &processId);
+    char className[64] = {};
+    GetClassNameA(window, className, sizeof className);
+    if (processId != search->processId || std::string(className) != "TFrm") return TRUE;
+    search->found = window;
+    return FALSE;
+}
+
+std::string CaptionOf(HWND window) {
+    char text[512] = {};
+    GetWindowTextA(window, text, sizeof text);
+    return text;
+}
+
+class Process {
+  public:
+    Process(const std::string& program, const std::string& arguments) {
+        std::string commandLine = "\"" + program + "\" " + arguments;
+        STARTUPINFOA startup = {};
+        startup.cb = sizeof startup;
+        started_ = CreateProcessA(program.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0,
+                                  nullptr, nullptr, &startup, &info_) != FALSE;
+    }
+    ~Process() {
+        if (!started_) return;
+        if (WaitForSingleObject(info_.hProcess, 0) == WAIT_TIMEOUT)
+            TerminateProcess(info_.hProcess, 99);
+        CloseHandle(info_.hThread);
+        CloseHandle(info_.hProcess);
+    }
+    bool Started() const { return started_; }
+    // The exit code, or -1 when the process is still running after the timeout.
+    long Wait(DWORD timeoutMs = kTimeoutMs) {
+        if (WaitForSingleObject(info_.hProcess, timeoutMs) != WAIT_OBJECT_0) return -1;
+        DWORD code = 0;
+        GetExitCodeProcess(info_.hProcess, &code);
+        return static_cast<long>(code);
+    }
+    HWND MainWindow(DWORD timeoutMs = kTimeoutMs) {
+        WaitForInputIdle(info_.hProcess, timeoutMs);
+        for (DWORD waited = 0; waited < timeoutMs; waited += 50) {
+            WindowSearch search{info_.dwProcessId};
+            EnumWindows(FindMainWindow, reinterpret_cast<LPARAM>(&search));
+            if (search.found && IsWindowVisible(search.found)) return search.found;
+            Sleep(50);
+        }
+        return nullptr;
+    }
+
+  private:
+    PROCESS_INFORMATION info_ = {};
+    bool started_ = false;
+};
+
+// Waits until the window's caption is the text (or the timeout passes).
+std::string WaitForCaption(HWND window, const std::string& caption) {
+    for (DWORD waited = 0; waited < kTimeoutMs && CaptionOf(window) != caption; waited += 50) {
+        Sleep(50);
+    }
+    return CaptionOf(window);
+}
+
+class ProcessTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        program_ = folder_.File("Quillot.exe");
+        ASSERT_TRUE(CopyFileA(WindowsPath(QUILLOT_EXE).c_str(), program_.c_str(), FALSE))
+            << QUILLOT_EXE;
+        char temp[MAX_PATH] = {};
+        GetTempPathA(sizeof temp, temp);
+        tempFolder_ = temp;
+    }
+
+    std::string Ini(const std::string& section, const std::string& key) const {
+        char value[1024] = {};
+        GetPrivateProfileStringA(section.c_str(), key.c_str(), "<absent>", value, sizeof value,
+                                 folder_.File("Quillot.ini").c_str());
+        return value;
+    }
+
+    // The output of Wine's reg.exe for the query.
+    static std::string RegQuery(const std::string& key) {
+        test::TempFolder out;
+        const std::string outFile = out.File("reg.txt");
+        SECURITY_ATTRIBUTES inherit = {};
+        inherit.nLength = sizeof inherit;
+        inherit.bInheritHandle = TRUE;
+        HANDLE file = CreateFileA(outFile.c_str(), GENERIC_WRITE, FILE_SHARE_READ, &inherit,
+                                  CREATE_ALWAYS, 0, nullptr);
+        STARTUPINFOA startup = {};
+        startup.cb = sizeof startup;
+        startup.dwFlags = STARTF_USESTDHANDLES;
+        startup.hStdOutput = file;
+        startup.hStdError = file;
+        PROCESS_INFORMATION info = {};
+        std::string commandLine = "reg.exe query \"" + key + "\"";
+        if (CreateProcessA(nullptr, commandLine.data(), nullptr, nullptr, TRUE, CREATE_NO_WINDOW,
+                           nullptr, nullptr, &startup, &info)) {
+            WaitForSingleObject(info.hProcess, kTimeoutMs);
+            CloseHandle(info.hThread);
+            CloseHandle(info.hProcess);
+        }
+        CloseHandle(file);
+        return test::ReadWholeFile(outFile);
+    }
+
+    test::TempFolder folder_;
+    test::TempFolder documents_;
+    std::string program_;
+    std::string tempFolder_;
+};
+
+TEST_F(ProcessTest, NormalStartShowsTheFileAndCleansUpOnClose) {
+    const std::string pad = documents_.Write("probe.xml", kPad);
+    Process quillot(program_, "\"" + pad + "\"");
+    ASSERT_TRUE(quillot.Started());
+    HWND window = quillot.MainWindow();
+    ASSERT_NE(window, nullptr);
+    EXPECT_EQ(CaptionOf(window), "Quillot - probe.xml");
+    EXPECT_TRUE(test::FileExistsForTest(tempFolder_ + StandardReportName));
+    // The task list shows the application title: the owner window's caption.
+    EXPECT_EQ(CaptionOf(GetWindow(window, GW_OWNER)), "Quillot ");
+
+    PostMessageA(window, WM_CLOSE, 0, 0);
+    EXPECT_EQ(quillot.Wait(), 0);
+    for (const char* report : {SummaryReportName, StandardReportName, AllFieldsReportName}) {
+        EXPECT_FALSE(test::FileExistsForTest(tempFolder_ + report)) << report;
+    }
+    EXPECT_EQ(Ini("Main", "fName"), pad);
+    EXPECT_EQ(Ini("Main Window", "Width"), "435");
+    EXPECT_EQ(Ini("Debug", "On"), "0");
+}
+
+TEST_F(ProcessTest, StartWithoutFileAndEscapeToClose) {
+    Process quillot(program_, "");
+    HWND window = quillot.MainWindow();
+    ASSERT_NE(window, nullptr);
+    EXPECT_EQ(CaptionOf(window), "Quillot - ");
+    PostMessageA(window, WM_KEYDOWN, VK_ESCAPE, 0);
+    EXPECT_EQ(quillot.Wait(), 0);
+    EXPECT_EQ(Ini("Main Window", "CurTab"), "1");
+}
+
+TEST_F(ProcessTest, SecondInstanceHandsItsFileOverAndEnds) {
+    const std::string first = documents_.Write("first.xml", kPad);
+    const std::string second = documents_.Write("second.xml", kPad);
+    Process running(program_, "\"" + first + "\"");
+    HWND window = running.MainWindow();
+    ASSERT_NE(window, nullptr);
+
+    // Minimised, it is restored by the second instance.
+    PostMessageA(window, WM_SYSCOMMAND, SC_MINIMIZE, 0);
+    for (int i = 0; i < 100 && IsWindowVisible(window); ++i)
+        Sleep(50);
+    EXPECT_FALSE(IsWindowVisible(window));
+
+    Process handing(program_, "\"" + second + "\"");
+    EXPECT_EQ(handing.Wait(), 0);
+    EXPECT_EQ(WaitForCaption(window, "Quillot - second.xml"), "Quillot - second.xml");
+    EXPECT_TRUE(IsWindowVisible(window));
+    EXPECT_FALSE(IsIconic(window));
+    EXPECT_EQ(Ini("Main", "fName"), second);
+
+    // Without a file the second instance only brings the first to the front.
+    Process empty(program_, "");
+    EXPECT_EQ(empty.Wait(), 0);
+    EXPECT_EQ(Ini("Main", "fName"), second);
+    EXPECT_EQ(CaptionOf(window), "Quillot - second.xml");
+
+    PostMessageA(window, WM_CLOSE, 0, 0);
+    EXPECT_EQ(running.Wait(), 0);
+}
+
+TEST_F(ProcessTest, InstallAndUninstallSwitchesEditTheRegistryAndTheIni) {
+    Process install(program_, "-i extra.xml");
+    EXPECT_EQ(install.Wait(), 0);
+    EXPECT_EQ(Ini("Main", "ext_XML"), "1");
+    EXPECT_EQ(Ini("Main", "ext_PAD"), "<absent>");
+    const std::string extension = RegQuery("HKCR\\.xml");
+    EXPECT_NE(extension.find("Tovrel.XML_file"), std::string::npos) << extension;
+    const std::string command = RegQuery("HKCR\\Tovrel.XML_file\\shell\\Open\\command");
+    EXPECT_NE(command.find("\"" + program_ + "\" \"%1\""), std::string::npos) << command;
+    EXPECT_NE(RegQuery("HKCR\\Tovrel.XML_file").find("XML Pad file"), std::string::npos);
+    // -I opens no window and leaves no report files.
+    EXPECT_FALSE(test::FileExistsForTest(tempFolder_ + StandardReportName));
+
+    Process uninstall(program_, "-U");
+    EXPECT_EQ(uninstall.Wait(), 0);
+    EXPECT_EQ(Ini("Main", "ext_XML"), "0");
+    EXPECT_EQ(Ini("Main", "ext_PAD"), "0");
+    EXPECT_EQ(RegQuery("HKCR\\.xml").find("Tovrel.XML_file"), std::string::npos);
+    EXPECT_EQ(RegQuery("HKCR\\Tovrel.XML_file").find("XML Pad file"), std::string::npos);
+}
+
+TEST_F(ProcessTest, SlashSwitchIsAFileName) {
+    Process quillot(program_, "/I");
+    HWND window = quillot.MainWindow();
+    ASSERT_NE(window, nullptr);
+    EXPECT_EQ(CaptionOf(window), "Quillot - /I");
+    PostMessageA(window, WM_CLOSE, 0, 0);
+    EXPECT_EQ(quillot.Wait(), 0);
+    EXPECT_EQ(Ini("Main", "ext_XML"), "<absent>");
+}
+
+}  // namespace
+}  // namespace quillot
