@@ -2,8 +2,8 @@
 // loaded: RTF content rendered, anything else as plain text.
 #pragma once
 
-#include <richedit.h>
 #include <windows.h>
+#include <richedit.h>
 
 #include <string>
 

@@ -1,8 +1,8 @@
 #include "app/main_window.h"
 
+#include <windows.h>
 #include <commctrl.h>
 #include <shellapi.h>
-#include <windows.h>
 
 #include <exception>
 

@@ -1,8 +1,9 @@
 // The document road of the main window: reading and rendering a document,
 // the caption and status text, the views of the pages, and the ways in which
 // documents arrive (first paint, hand-over, file drop).
-#include <shellapi.h>
 #include <windows.h>
+// shellapi.h needs windows.h first.
+#include <shellapi.h>
 
 #include <string>
 #include <vector>

@@ -3,8 +3,8 @@
 // family). Also the character format with which the Source view shows it.
 #pragma once
 
-#include <richedit.h>
 #include <windows.h>
+#include <richedit.h>
 
 #include <cstdint>
 #include <string>

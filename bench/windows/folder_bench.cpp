@@ -9,8 +9,8 @@
 // *.pad), and a sort that calls CompareStringA for each comparison.
 //
 //   wine folder_bench.exe [FOLDER]   (FOLDER: where the test folders go)
-#include <commctrl.h>
 #include <windows.h>
+#include <commctrl.h>
 
 #include <algorithm>
 #include <cstdio>
