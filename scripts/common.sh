@@ -44,7 +44,9 @@ setup_machine() {
 
 build_native() {
     say "native build"
-    cmake -S "$QUILLOT_ROOT" -B "$NATIVE_DIR" -G Ninja -DCMAKE_BUILD_TYPE=Release >/dev/null
+    # The fuzz tree's path gives the native tests their libFuzzer smoke run.
+    cmake -S "$QUILLOT_ROOT" -B "$NATIVE_DIR" -G Ninja -DCMAKE_BUILD_TYPE=Release \
+        -DQUILLOT_FUZZ_BINARY_DIR="$FUZZ_DIR" >/dev/null
     cmake --build "$NATIVE_DIR" -j "$JOBS"
 }
 

@@ -1,0 +1,27 @@
+// Properties of SourceLines and PadFieldList that every input must give,
+// whatever its bytes: the shape of the lines that the extractor relies on and
+// the shape of the records that the report views rely on.
+#pragma once
+
+#include <string>
+#include <vector>
+
+namespace quillot::fuzz {
+
+// SourceLines as a vector, to compare two splittings of the same bytes.
+std::vector<std::string> SnapshotSourceLines();
+
+// Every line trimmed, not empty, free of CR and LF, with at most one "<",
+// standing first.
+void CheckSourceLineShape();
+
+// Every record with a trimmed, non-empty value free of LF, a known tag number,
+// an IsShort of 0 or 1 (1 for every value shorter than 80 characters), and no
+// more records than lines. GetFieldValue answers trimmed text for every tag.
+void CheckFieldShape();
+
+// FindPadTag and FindEntity answer, for the tag names and entity names of
+// the lines, what a scan of their tables in order answers.
+void CheckLookups();
+
+}  // namespace quillot::fuzz

@@ -1,0 +1,115 @@
+// Fuzz target over the whole document road of the viewer: the bytes are cut
+// into SourceLines by the real splitter (in blocks of the size the file reader
+// uses, and again in blocks of a size the input chooses, which must give the
+// same lines), extracted into PadFieldList and rendered as the three reports
+// into a temporary folder. The properties of document_checks.h and
+// rtf_checks.h are checked on the way.
+#include <stdlib.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cstddef>
+#include <cstdint>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <string>
+
+#include "fuzz/document_checks.h"
+#include "fuzz/fuzz_check.h"
+#include "fuzz/rtf_checks.h"
+#include "reader/field_extractor.h"
+#include "reader/line_splitter.h"
+#include "reader/pad_document.h"
+#include "reader/vocabulary.h"
+#include "report/report_settings.h"
+#include "report/rtf_text.h"
+
+namespace quillot::fuzz {
+namespace {
+
+// Below this length no value (and no composition of up to five escaped
+// values) can reach the 9999-character cut of a paragraph.
+constexpr size_t kExactValueLimit = 900;
+
+std::string g_folder;  // the reports' folder, with its "/"
+
+void RemoveReportFolder() {
+    std::error_code ignored;
+    std::filesystem::remove_all(g_folder, ignored);
+}
+
+void SetUp() {
+    const char* tmp = getenv("TMPDIR");
+    std::string pattern =
+        std::string(tmp != nullptr && *tmp != '\0' ? tmp : "/tmp") + "/quillot-fuzz-XXXXXX";
+    FUZZ_CHECK(mkdtemp(pattern.data()) != nullptr, "cannot create the report folder");
+    g_folder = pattern + "/";
+    atexit(RemoveReportFolder);
+    InitPadReader(ReaderSetup{});
+}
+
+void Split(const uint8_t* data, size_t size, size_t blockSize) {
+    LineSplitter splitter;
+    const char* bytes = reinterpret_cast<const char*>(data);
+    for (size_t at = 0; at < size; at += blockSize)
+        splitter.Feed(bytes + at, std::min(blockSize, size - at));
+    splitter.Finish();
+}
+
+std::string ReadReport(const char* name) {
+    std::ifstream in(g_folder + name, std::ios::binary);
+    FUZZ_CHECK(in.good(), name);
+    std::ostringstream text;
+    text << in.rdbuf();
+    return text.str();
+}
+
+// A few document paths, so that XmlFileUrl also rebuilds URLs from names.
+const char* DocumentPath(size_t size) {
+    static const char* const kPaths[] = {"C:\\pads\\app.xml", "C:\\pads\\h!example.com`pads`a.xml",
+                                         "w!example.com`p.xml", ""};
+    return kPaths[size % 4];
+}
+
+}  // namespace
+}  // namespace quillot::fuzz
+
+extern "C" int LLVMFuzzerInitialize(int*, char***) {
+    quillot::fuzz::SetUp();
+    return 0;
+}
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+    using namespace quillot;
+    using namespace quillot::fuzz;
+
+    const size_t otherBlockSize = size == 0 ? 1 : 1 + data[size / 2] % 64;
+    Split(data, size, otherBlockSize);
+    const std::vector<std::string> lines = SnapshotSourceLines();
+    Split(data, size, ReadBlockSize);
+    FUZZ_CHECK(SnapshotSourceLines() == lines, "the block size changed the lines");
+    CheckSourceLineShape();
+    CheckLookups();
+
+    ExtractPadFields();
+    CheckFieldShape();
+    bool exact = true;
+    for (const PadField& field : PadFieldList)
+        exact = exact && field.Value.size() < kExactValueLimit;
+
+    FontMetrics metrics;
+    metrics.ok = true;
+    metrics.pitchAndFamily = ArialPitchAndFamily;
+    ReportSettings settings;
+    settings.folder = g_folder;
+    settings.fontTableEntry = FontTableEntry(metrics, "Arial");
+    settings.currentFilePath = DocumentPath(size);
+    EnglishOnly = false;
+    WriteAllReports(settings);
+
+    CheckReport(ReadReport(AllFieldsReportName), ReportKind::AllFields, true);
+    CheckReport(ReadReport(StandardReportName), ReportKind::Paragraphs, exact);
+    CheckReport(ReadReport(SummaryReportName), ReportKind::Paragraphs, exact);
+    return 0;
+}
