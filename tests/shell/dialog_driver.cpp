@@ -26,6 +26,13 @@ BOOL CALLBACK MatchDialog(HWND window, LPARAM lParam) {
     return TRUE;
 }
 
+BOOL CALLBACK CancelDialog(HWND window, LPARAM) {
+    char className[32] = {};
+    GetClassNameA(window, className, sizeof className);
+    if (std::string(className) == "#32770") PostMessageA(window, WM_COMMAND, IDCANCEL, 0);
+    return TRUE;
+}
+
 LRESULT CALLBACK OwnerProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     return DefWindowProcA(window, message, wParam, lParam);
 }
@@ -48,7 +55,12 @@ void DialogDriver::Run(std::string caption, std::function<void(HWND)> action) {
     HWND dialog = nullptr;
     WaitFor([&] { return (dialog = FindDialogOfThread(testThread_, caption)) != nullptr; },
             FindTimeoutMs);
-    if (dialog == nullptr) return;
+    if (dialog == nullptr) {
+        // Some other dialog (or one with another caption) may be open: cancel
+        // whatever dialog the thread shows, so the test goes on and fails.
+        EnumThreadWindows(testThread_, CancelDialog, 0);
+        return;
+    }
     found_ = true;
     action(dialog);
     closedByAction_ = WaitUntilGone(dialog, CloseTimeoutMs);
