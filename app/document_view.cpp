@@ -42,6 +42,9 @@ bool DocumentView::Create(HWND parent, int id) {
     if (!hwnd_) return false;
     // No limit but memory: the Source view shows files of any size.
     SendMessageA(hwnd_, EM_EXLIMITTEXT, 0, 0x7FFFFFFE);
+    // Lines wrap at the window's width; the horizontal bar stays for text
+    // that cannot wrap.
+    SendMessageA(hwnd_, EM_SETTARGETDEVICE, 0, 0);
     return true;
 }
 

@@ -2,7 +2,6 @@
 // the caption and status text, the views of the pages, and the ways in which
 // documents arrive (first paint, hand-over, file drop).
 #include <windows.h>
-// shellapi.h needs windows.h first.
 #include <shellapi.h>
 
 #include <string>
