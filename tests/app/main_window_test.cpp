@@ -6,7 +6,9 @@
 #include "reader/pad_document.h"
 #include "report/report_settings.h"
 #include "resources/resource.h"
+#include "settings/settings_store.h"
 #include "tests/app/frm_fixture.h"
+#include "tests/settings/message_box_recorder.h"
 #include "trace/trace_log.h"
 
 namespace quillot {
@@ -207,22 +209,60 @@ TEST_F(FrmTest, EscapeClosesFromAnyTabAndSavesTheSettings) {
 }
 
 TEST_F(FrmTest, MenuHintsGoToTheStatusBar) {
+    DevMode = true;  // the trace items exist, and have no hint
     TFrm& frm = Open();
-    SendMessageA(frm.Handle(), WM_MENUSELECT, MAKEWPARAM(IDM_NEXT_FILE, MF_STRING),
-                 reinterpret_cast<LPARAM>(GetMenu(frm.Handle())));
-    EXPECT_EQ(frm.StatusText(), "Shows the next supported file found in the selected folder");
-    SendMessageA(frm.Handle(), WM_MENUSELECT, MAKEWPARAM(IDM_LABEL_COLOR, MF_STRING),
-                 reinterpret_cast<LPARAM>(GetMenu(frm.Handle())));
-    EXPECT_EQ(frm.StatusText(),
-              "Selects the text color for the labels int the STD-tab and ALL-tab");
-    SendMessageA(frm.Handle(), WM_MENUSELECT, MAKEWPARAM(IDM_DBG_ON, MF_STRING),
-                 reinterpret_cast<LPARAM>(GetMenu(frm.Handle())));
+    const struct {
+        int command;
+        const char* hint;
+    } rows[] = {
+        {IDM_FILE_OPEN, "Open a file"},
+        {IDM_PREFERENCES, "Enables you to change the settings"},
+        {IDM_EXIT, "Exit application"},
+        {IDM_VIEW_STATUSBAR, "Shows or hides the status bar"},
+        {IDM_NEXT_FILE, "Shows the next supported file found in the selected folder"},
+        {IDM_PREV_FILE, "Shows the previous supported file found in the selected folder"},
+        {IDM_FIRST_FILE, "Shows the first supported file found in the selected folder"},
+        {IDM_LAST_FILE, "Shows the last supported file found in the selected folder"},
+        {IDM_REFRESH, "Reloads the current file and selected folder"},
+        {IDM_DBG_ON, ""},
+        {IDM_DBG_CLR, ""},
+        {IDM_FMT_FONT, "Selects the text font to use"},
+        {IDM_LABEL_COLOR, "Selects the text color for the labels int the STD-tab and ALL-tab"},
+        {IDM_CONTENT_COLOR, "Selects the text color for the contents int the STD-tab and ALL-tab"},
+        {IDM_XML_COLOR, "Selects the text color for the XML-tab"},
+        {IDM_BACKGROUND_COLOR, "Selects the backgound color to use"},
+        {IDM_HELP, "Displays help topics"},
+        {IDM_ABOUT, "Display program information, version number and copyright"},
+    };
+    HMENU menu = GetMenu(frm.Handle());
+    for (const auto& row : rows) {
+        SendMessageA(frm.Handle(), WM_MENUSELECT, MAKEWPARAM(row.command, MF_STRING),
+                     reinterpret_cast<LPARAM>(menu));
+        EXPECT_EQ(frm.StatusText(), row.hint) << row.command;
+    }
+    // A top-level menu has no hint.
+    SendMessageA(frm.Handle(), WM_MENUSELECT, MAKEWPARAM(0, MF_POPUP | MF_HILITE),
+                 reinterpret_cast<LPARAM>(menu));
     EXPECT_EQ(frm.StatusText(), "");
     // The hint stays after the menu closes, until the next document is shown.
     SendMessageA(frm.Handle(), WM_MENUSELECT, MAKEWPARAM(IDM_EXIT, MF_STRING),
-                 reinterpret_cast<LPARAM>(GetMenu(frm.Handle())));
+                 reinterpret_cast<LPARAM>(menu));
     SendMessageA(frm.Handle(), WM_MENUSELECT, MAKEWPARAM(0, 0xFFFF), 0);
     EXPECT_EQ(frm.StatusText(), "Exit application");
+    frm.LoadDocument("", false);
+    EXPECT_NE(frm.StatusText(), "Exit application");
+    DevMode = false;
+}
+
+TEST_F(FrmTest, FailedSaveIsReportedOnceAndTheWindowClosesAnyway) {
+    test::MessageBoxRecorder boxes;
+    TFrm& frm = Open();
+    DefaultIniFile = documents_.File("missing\\Quillot.ini");
+    CurrentIniFile = DefaultIniFile;
+    Close();
+    EXPECT_EQ(frm.Handle(), nullptr);
+    ASSERT_EQ(boxes.Shown().size(), 1u);
+    EXPECT_EQ(boxes.Shown()[0].text, "IniFile WriteError");
 }
 
 TEST_F(FrmTest, TraceItemsExistInDeveloperModeOnly) {
