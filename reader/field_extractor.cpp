@@ -73,7 +73,6 @@ class Extractor {
                 NoteMarkup(0);
             }
             pendingTag_ = known;
-            openTagName_ = PadTagTable[static_cast<size_t>(known)];
         } else if (!fieldOpen_) {
             ChangeDescriptionState(tag.name);
             return;
@@ -108,14 +107,14 @@ class Extractor {
         std::string_view inner =
             TrimView(std::string_view(pending_).substr(lt_ + 1, gt_ - lt_ - 1));
         if (inner.empty() || inner.front() != '/') return false;
-        if (!EqualsIgnoreAsciiCase(TrimView(inner.substr(1)), openTagName_)) return false;
+        const std::string& openTagName = PadTagTable[static_cast<size_t>(pendingTag_)];
+        if (!EqualsIgnoreAsciiCase(TrimView(inner.substr(1)), openTagName)) return false;
         pending_.erase(lt_, gt_ - lt_ + 1);
         return true;
     }
 
     void CompleteField() {
-        std::string value = Trim(pending_);
-        if (!value.empty()) value = Trim(DecodeEntities(value));
+        std::string value = DecodedValue(TrimView(pending_));
         const bool hasCrAndLf =
             value.find(CR) != std::string::npos && value.find(LF) != std::string::npos;
         if (value.size() < kShortLimit && !hasCrAndLf) pendingShort_ = 1;
@@ -124,7 +123,18 @@ class Extractor {
         pendingShort_ = 0;
         pending_.clear();
         lt_ = gt_ = std::string::npos;
-        openTagName_.clear();
+    }
+
+    // The trimmed pending value with its entities decoded, trimmed again.
+    static std::string DecodedValue(std::string_view trimmed) {
+        if (trimmed.find('&') == std::string_view::npos) return std::string(trimmed);
+        std::string value = DecodeEntities(trimmed);
+        const std::string_view kept = TrimView(value);
+        if (kept.size() != value.size()) {
+            value.erase(0, static_cast<size_t>(kept.data() - value.data()));
+            value.resize(kept.size());
+        }
+        return value;
     }
 
     void ChangeDescriptionState(std::string_view name) {
@@ -150,8 +160,7 @@ class Extractor {
     size_t lt_ = std::string::npos;  // first "<" of pending_
     size_t gt_ = std::string::npos;  // first ">" after it
     bool fieldOpen_ = false;
-    int32_t pendingTag_ = 0;
-    std::string openTagName_;
+    int32_t pendingTag_ = 0;  // while a field is open, its name is PadTagTable[pendingTag_]
     int32_t pendingShort_ = 0;
     DescriptionState state_ = DescriptionState::Before;
     std::string section_;

@@ -29,7 +29,8 @@ class InputFile {
     void* handle_;
 };
 
-// A file created anew (an existing one is truncated) for writing bytes.
+// A file created anew (an existing one is truncated) for writing bytes. Once
+// closed, or destroyed after a failure, it holds exactly what was written.
 class OutputFile {
   public:
     explicit OutputFile(const std::string& path);  // throws IoError
@@ -41,7 +42,14 @@ class OutputFile {
     void Close();                               // throws IoError
 
   private:
+    bool CutOldContent();  // POSIX only: true when nothing is left behind
+
     void* handle_;
+    // POSIX only: the bytes written so far, and the length of the old content
+    // that is cut off behind them at the end rather than at the start (see
+    // file_system_posix.cpp).
+    size_t written_ = 0;
+    size_t oldSize_ = 0;
 };
 
 }  // namespace quillot

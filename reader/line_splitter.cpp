@@ -1,5 +1,6 @@
 #include "reader/line_splitter.h"
 
+#include "reader/byte_scan.h"
 #include "reader/file_system.h"
 #include "reader/pad_document.h"
 
@@ -16,12 +17,11 @@ LineSplitter::LineSplitter() {
 void LineSplitter::Feed(const char* data, size_t size) {
     const char* const end = data + size;
     const char* run = data;  // start of the bytes not yet handed to the open line
-    for (const char* p = data; p != end; ++p) {
-        const char c = *p;
-        if (c != '\r' && c != '\n' && c != '<') continue;
+    for (const char* p = FindFirstOfThree(data, end, '\r', '\n', '<'); p != end;
+         p = FindFirstOfThree(p + 1, end, '\r', '\n', '<')) {
         SourceLines.AppendToOpenLine(run, static_cast<size_t>(p - run));
         SourceLines.EndOpenLine();
-        if (c == '<') SourceLines.AppendToOpenLine('<');
+        if (*p == '<') SourceLines.AppendToOpenLine('<');
         run = p + 1;
     }
     SourceLines.AppendToOpenLine(run, static_cast<size_t>(end - run));

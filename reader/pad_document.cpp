@@ -31,18 +31,22 @@ const std::vector<size_t>& FieldTable::PositionsOfTag(int32_t tagNumber) const {
     return positionsByTag_[static_cast<size_t>(tagNumber)];
 }
 
-std::string GetFieldValue(std::string_view tagName) {
+std::string_view FieldValueView(std::string_view tagName) {
     const int32_t tag = FindPadTag(tagName);
-    if (tag < 0) return std::string();
+    if (tag < 0) return {};
     const std::vector<size_t>& positions = PadFieldList.PositionsOfTag(tag);
     for (size_t position : positions) {
         const PadField& field = PadFieldList[position];
         if (field.Section.empty() || EqualsIgnoreAsciiCase(field.Section, "English")) {
-            return Trim(field.Value);
+            return TrimView(field.Value);
         }
     }
-    if (positions.empty() || EnglishOnly) return std::string();
-    return Trim(PadFieldList[positions.back()].Value);
+    if (positions.empty() || EnglishOnly) return {};
+    return TrimView(PadFieldList[positions.back()].Value);
+}
+
+std::string GetFieldValue(std::string_view tagName) {
+    return std::string(FieldValueView(tagName));
 }
 
 }  // namespace quillot

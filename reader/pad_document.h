@@ -51,5 +51,7 @@ extern std::string TempFolder;
 
 // The display value of a tag of the current document, or empty text.
 std::string GetFieldValue(std::string_view tagName);
+// The same, as a view into PadFieldList (valid until the list changes).
+std::string_view FieldValueView(std::string_view tagName);
 
 }  // namespace quillot

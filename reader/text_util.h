@@ -25,8 +25,12 @@ inline std::string Trim(std::string_view text) {
 
 // Compares folding only the ASCII letters a-z / A-Z.
 bool EqualsIgnoreAsciiCase(std::string_view a, std::string_view b);
-char ToAsciiUpper(char c);
-char ToAsciiLower(char c);
+inline char ToAsciiUpper(char c) {
+    return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c;
+}
+inline char ToAsciiLower(char c) {
+    return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
+}
 std::string AsciiUpper(std::string_view text);
 std::string AsciiLower(std::string_view text);
 

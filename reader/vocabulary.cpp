@@ -1,5 +1,6 @@
 #include "reader/vocabulary.h"
 
+#include "reader/name_index.h"
 #include "reader/pad_document.h"
 #include "reader/text_util.h"
 
@@ -272,6 +273,29 @@ constexpr const char* kLatin1Entities[] = {
 
 static_assert(sizeof(kLatin1Entities) / sizeof(kLatin1Entities[0]) == 96);
 
+// The indexes behind FindPadTag and FindEntity. AddPadTag and AddEntity keep
+// them in step with their tables; a table changed behind their back (its
+// count differs from the index's) has its index rebuilt at the next lookup.
+NameIndex& TagIndex() {
+    static NameIndex index(true);
+    return index;
+}
+
+NameIndex& EntityIndex() {
+    static NameIndex index(false);
+    return index;
+}
+
+template <typename Table, typename NameOf>
+const NameIndex& IndexInStep(NameIndex& index, const Table& table, NameOf nameOf) {
+    if (index.Added() != table.size()) {
+        index.Clear();
+        for (size_t i = 0; i < table.size(); ++i)
+            index.Add(nameOf(table[i]), static_cast<int32_t>(i));
+    }
+    return index;
+}
+
 std::string ChooseTempFolder(const ReaderSetup& setup) {
     if (setup.devMode) return std::string(FolderPart(setup.programPath));
     std::string reported = setup.systemTempPath;
@@ -282,33 +306,40 @@ std::string ChooseTempFolder(const ReaderSetup& setup) {
 }  // namespace
 
 void AddPadTag(std::string_view name) {
-    if (static_cast<int32_t>(PadTagTable.size()) < PadTagCapacity) PadTagTable.emplace_back(name);
+    if (static_cast<int32_t>(PadTagTable.size()) >= PadTagCapacity) return;
+    const bool inStep = TagIndex().Added() == PadTagTable.size();
+    PadTagTable.emplace_back(name);
+    if (inStep) TagIndex().Add(name, static_cast<int32_t>(PadTagTable.size() - 1));
 }
 
 void AddEntity(std::string_view name, char character) {
     if (character == '?') return;
     if (static_cast<int32_t>(EntityTable.size()) >= EntityCapacity) return;
+    const bool inStep = EntityIndex().Added() == EntityTable.size();
     EntityTable.push_back(EntityEntry{std::string(name), character});
+    if (inStep) EntityIndex().Add(name, static_cast<int32_t>(EntityTable.size() - 1));
 }
 
 int32_t FindPadTag(std::string_view name) {
-    for (size_t i = 0; i < PadTagTable.size(); ++i) {
-        if (EqualsIgnoreAsciiCase(PadTagTable[i], name)) return static_cast<int32_t>(i);
-    }
-    return -1;
+    return IndexInStep(TagIndex(), PadTagTable,
+                       [](const std::string& tag) -> std::string_view { return tag; })
+        .Find(name);
 }
 
 const EntityEntry* FindEntity(std::string_view name) {
-    for (const EntityEntry& entry : EntityTable) {
-        if (entry.Name == name) return &entry;
-    }
-    return nullptr;
+    const int32_t position =
+        IndexInStep(EntityIndex(), EntityTable, [](const EntityEntry& entry) -> std::string_view {
+            return entry.Name;
+        }).Find(name);
+    return position < 0 ? nullptr : &EntityTable[static_cast<size_t>(position)];
 }
 
 void InitPadReader(const ReaderSetup& setup) {
     TempFolder = ChooseTempFolder(setup);
     PadTagTable.clear();
     EntityTable.clear();
+    TagIndex().Clear();
+    EntityIndex().Clear();
     for (const char* tag : kPadTags)
         AddPadTag(tag);
     for (const OfferedEntity& entity : kOfferedEntities)

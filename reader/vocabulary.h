@@ -17,6 +17,8 @@ struct EntityEntry {
 constexpr int32_t PadTagCapacity = 996;
 constexpr int32_t EntityCapacity = 201;
 
+// Filled through AddPadTag and AddEntity (InitPadReader does it); FindPadTag
+// and FindEntity look names up through indexes that these keep in step.
 extern std::vector<std::string> PadTagTable;
 extern std::vector<EntityEntry> EntityTable;
 

@@ -1,14 +1,26 @@
 #include "report/rtf_text.h"
 
+#include "reader/byte_scan.h"
+
 namespace quillot {
+
+void AppendEscapedRtf(std::string& out, std::string_view text) {
+    const char* const end = text.data() + text.size();
+    const char* done = text.data();
+    for (const char* special = FindFirstOfThree(done, end, '\\', '{', '}'); special != end;
+         special = FindFirstOfThree(done, end, '\\', '{', '}')) {
+        out.append(done, special);
+        out += '\\';
+        out += *special;
+        done = special + 1;
+    }
+    out.append(done, end);
+}
 
 std::string EscapeRtf(std::string_view text) {
     std::string result;
-    result.reserve(text.size());
-    for (char c : text) {
-        if (c == '\\' || c == '{' || c == '}') result += '\\';
-        result += c;
-    }
+    result.reserve(text.size() + 8);
+    AppendEscapedRtf(result, text);
     return result;
 }
 

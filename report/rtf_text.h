@@ -11,6 +11,8 @@ namespace quillot {
 // Document text made safe for RTF: "\" -> "\\", "{" -> "\{", "}" -> "\}".
 // CR and every other byte stay as they are.
 std::string EscapeRtf(std::string_view text);
+// Appends EscapeRtf(text) to `out`.
+void AppendEscapedRtf(std::string& out, std::string_view text);
 
 std::string LabelRun(std::string_view text);        // "\cf1 " + text + ": "
 std::string HeadingRun(std::string_view text);      // "{\cf1\b " + text + ": }"

@@ -11,7 +11,7 @@ namespace quillot {
 
 // A field's value escaped for RTF, or empty text.
 inline std::string Field(const char* tag) {
-    return EscapeRtf(GetFieldValue(tag));
+    return EscapeRtf(FieldValueView(tag));
 }
 
 // The first of the tags that has a value (escaped), or empty text.

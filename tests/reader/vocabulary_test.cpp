@@ -62,6 +62,33 @@ TEST_F(ReaderTest, EntityCharacters) {
     }
 }
 
+TEST_F(ReaderTest, LookupsFindTheFirstEqualEntryAmongLaterAdditions) {
+    const size_t first = PadTagTable.size();
+    AddPadTag("Extra_Tag");
+    AddPadTag("EXTRA_TAG");  // equal ignoring case: the first one wins
+    AddPadTag("keywords");   // "Keywords" stands earlier in the table
+    EXPECT_EQ(FindPadTag("extra_tag"), static_cast<int32_t>(first));
+    EXPECT_EQ(FindPadTag("KEYWORDS"), 59);
+    AddEntity("probe", 'p');
+    AddEntity("probe", 'q');
+    AddEntity("Probe", 'r');  // entity names compare exactly
+    ASSERT_NE(FindEntity("probe"), nullptr);
+    EXPECT_EQ(FindEntity("probe")->Character, 'p');
+    EXPECT_EQ(FindEntity("Probe")->Character, 'r');
+    EXPECT_EQ(FindEntity("PROBE"), nullptr);
+}
+
+TEST_F(ReaderTest, LookupsFollowTablesChangedDirectly) {
+    PadTagTable.push_back("Pushed_Tag");
+    EXPECT_EQ(FindPadTag("pushed_tag"), static_cast<int32_t>(PadTagTable.size() - 1));
+    EntityTable.push_back(EntityEntry{"pushed", 'x'});
+    ASSERT_NE(FindEntity("pushed"), nullptr);
+    EXPECT_EQ(FindEntity("pushed")->Character, 'x');
+    PadTagTable.pop_back();
+    EXPECT_EQ(FindPadTag("Pushed_Tag"), -1);
+    EXPECT_EQ(FindPadTag("EULA"), 75);
+}
+
 TEST_F(ReaderTest, AddEntityRefusesTheQuestionMark) {
     AddEntity("probe", '?');
     EXPECT_EQ(EntityTable.size(), 110u);

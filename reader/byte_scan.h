@@ -1,0 +1,43 @@
+// A search for the first of three given bytes that looks at eight bytes at a
+// time (the has-zero-byte test on 64-bit words), for the scans over whole
+// documents and reports: the line splitter's line ends and "<", the RTF
+// escaping's "\", "{" and "}".
+#pragma once
+
+#include <cstdint>
+#include <cstring>
+
+namespace quillot {
+
+namespace byte_scan_detail {
+constexpr uint64_t kOnes = 0x0101010101010101ull;
+constexpr uint64_t kHighBits = 0x8080808080808080ull;
+
+// Non-zero when one of the eight bytes of `word` equals `byte`.
+inline uint64_t HasByte(uint64_t word, unsigned char byte) {
+    const uint64_t x = word ^ (kOnes * byte);
+    return (x - kOnes) & ~x & kHighBits;
+}
+}  // namespace byte_scan_detail
+
+// The first position in [begin, end) holding a, b or c; end when none does.
+inline const char* FindFirstOfThree(const char* begin, const char* end, char a, char b, char c) {
+    using namespace byte_scan_detail;
+    const char* p = begin;
+    while (end - p >= 8) {
+        uint64_t word;
+        std::memcpy(&word, p, sizeof word);
+        if ((HasByte(word, static_cast<unsigned char>(a)) |
+             HasByte(word, static_cast<unsigned char>(b)) |
+             HasByte(word, static_cast<unsigned char>(c))) != 0) {
+            break;
+        }
+        p += 8;
+    }
+    for (; p != end; ++p) {
+        if (*p == a || *p == b || *p == c) return p;
+    }
+    return end;
+}
+
+}  // namespace quillot
