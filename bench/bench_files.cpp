@@ -1,0 +1,79 @@
+#include "bench/bench_files.h"
+
+#include <stdlib.h>
+#include <sys/stat.h>
+
+#include <algorithm>
+#include <filesystem>
+#include <map>
+#include <stdexcept>
+
+#include "bench/pad_generator.h"
+
+namespace fs = std::filesystem;
+
+namespace quillot::bench {
+namespace {
+
+void RemoveScratchFolder() {
+    std::error_code ignored;
+    fs::remove_all(ScratchFolder(), ignored);
+}
+
+}  // namespace
+
+const std::string& ScratchFolder() {
+    static const std::string folder = [] {
+        const char* tmp = getenv("TMPDIR");
+        std::string pattern =
+            std::string(tmp != nullptr && *tmp != '\0' ? tmp : "/tmp") + "/quillot-bench-XXXXXX";
+        if (mkdtemp(pattern.data()) == nullptr) throw std::runtime_error("mkdtemp failed");
+        atexit(RemoveScratchFolder);
+        return pattern + "/";
+    }();
+    return folder;
+}
+
+std::string NewScratchFolder(const std::string& name) {
+    const std::string folder = ScratchFolder() + name + "/";
+    fs::create_directories(folder);
+    return folder;
+}
+
+std::string CorpusPath(const std::string& name) {
+    return std::string(QUILLOT_CORPUS_DIR) + "/" + name;
+}
+
+const std::vector<std::string>& CorpusFiles() {
+    static const std::vector<std::string> files = [] {
+        std::vector<std::string> found;
+        for (const auto& entry : fs::directory_iterator(QUILLOT_CORPUS_DIR)) {
+            if (entry.path().extension() == ".xml") found.push_back(entry.path().string());
+        }
+        std::sort(found.begin(), found.end());
+        return found;
+    }();
+    return files;
+}
+
+const std::string& GeneratedFile(size_t megabytes) {
+    static std::map<size_t, std::string> files;
+    auto it = files.find(megabytes);
+    if (it == files.end()) {
+        const std::string path =
+            ScratchFolder() + "generated_" + std::to_string(megabytes) + "MB.xml";
+        WritePadFile(path, megabytes << 20);
+        it = files.emplace(megabytes, path).first;
+    }
+    return it->second;
+}
+
+size_t FileSize(const std::string& path) {
+    return static_cast<size_t>(fs::file_size(path));
+}
+
+const char* QuillotRenderPath() {
+    return QUILLOT_RENDER_PATH;
+}
+
+}  // namespace quillot::bench

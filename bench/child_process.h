@@ -1,0 +1,22 @@
+// Runs another program as a child process and measures it from outside:
+// wall-clock time and the peak resident memory that the kernel reports for
+// the child (wait4's ru_maxrss), so the figures are those of the program
+// alone, not of the benchmark process.
+#pragma once
+
+#include <string>
+#include <vector>
+
+namespace quillot::bench {
+
+struct ChildRun {
+    double seconds = 0;   // from fork to the child's end
+    long peakRssKb = 0;   // ru_maxrss of the child
+    int exitStatus = -1;  // the child's exit status, -1 when it did not exit normally
+};
+
+// Runs argv[0] (looked up in PATH when it has no "/") with its standard
+// output and error sent to /dev/null.
+ChildRun RunChild(const std::vector<std::string>& argv);
+
+}  // namespace quillot::bench

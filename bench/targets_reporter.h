@@ -1,0 +1,32 @@
+// The console report of Google Benchmark, plus a closing table that compares
+// the medians of this run with the performance targets: the typical file's
+// pipeline, the 100 MB file's time and peak memory, and quillot-render over
+// the corpus against xmllint --noout, the baseline measured in the same run.
+#pragma once
+
+#include <benchmark/benchmark.h>
+
+#include <map>
+#include <ostream>
+#include <string>
+
+namespace quillot::bench {
+
+class TargetsReporter : public benchmark::ConsoleReporter {
+  public:
+    void ReportRuns(const std::vector<Run>& runs) override;
+
+    // Prints the table; returns false when a target that was measured is missed.
+    bool PrintTargets(std::ostream& out) const;
+
+  private:
+    struct Median {
+        double seconds = 0;
+        std::map<std::string, double> counters;
+    };
+    const Median* Find(const std::string& benchmark) const;
+
+    std::map<std::string, Median> medians_;  // by benchmark function name
+};
+
+}  // namespace quillot::bench
