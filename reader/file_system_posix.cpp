@@ -79,6 +79,12 @@ size_t InputFile::Read(char* buffer, size_t size) {
     }
 }
 
+size_t InputFile::SizeHint() const {
+    struct stat st;
+    if (fstat(Fd(handle_), &st) != 0 || !S_ISREG(st.st_mode)) return 0;
+    return static_cast<size_t>(st.st_size);
+}
+
 void InputFile::Close() {
     int fd = Fd(handle_);
     handle_ = Handle(kClosed);

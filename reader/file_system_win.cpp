@@ -41,6 +41,12 @@ size_t InputFile::Read(char* buffer, size_t size) {
     return got;
 }
 
+size_t InputFile::SizeHint() const {
+    LARGE_INTEGER size;
+    if (!GetFileSizeEx(H(handle_), &size) || size.QuadPart < 0) return 0;
+    return static_cast<size_t>(size.QuadPart);
+}
+
 void InputFile::Close() {
     HANDLE h = H(handle_);
     handle_ = INVALID_HANDLE_VALUE;

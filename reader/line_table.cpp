@@ -39,8 +39,8 @@ void LineTable::DiscardOpenLine() {
 }
 
 void LineTable::Reserve(size_t textBytes, size_t lines) {
-    text_.reserve(textBytes);
-    ends_.reserve(lines);
+    if (textBytes > text_.capacity()) text_.reserve(textBytes);
+    if (lines > ends_.capacity()) ends_.reserve(lines);
 }
 
 }  // namespace quillot

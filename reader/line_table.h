@@ -30,6 +30,7 @@ class LineTable {
 
     // Bytes held, for capacity planning.
     size_t TextBytes() const { return text_.size(); }
+    // Makes room for that much text and that many lines; never shrinks.
     void Reserve(size_t textBytes, size_t lines);
 
   private:
