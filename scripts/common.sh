@@ -1,7 +1,7 @@
 # Shared steps of ./test and ./run: machine set-up, the three build trees and
 # the headless Wine session. Sourced, not run.
 
-QUILLOT_ROOT=$(cd "$(dirname "$0")" && pwd)
+QUILLOT_ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 # The build trees; each can be moved elsewhere through the environment.
 NATIVE_DIR="${QUILLOT_NATIVE_DIR:-$QUILLOT_ROOT/build/native}"
 FUZZ_DIR="${QUILLOT_FUZZ_DIR:-$QUILLOT_ROOT/build/fuzz}"

@@ -1,15 +1,16 @@
 #!/bin/sh
 # Opens a PAD file in Quillot.exe under Wine.
-#   show-quillot.sh FILE [SCREENSHOT]
+#   show-quillot.sh FILE [SCREENSHOT [EXE]]
 # With SCREENSHOT (used inside xvfb-run when there is no display), it waits for
-# the window, writes a screenshot of the screen to that PNG file and closes
-# Quillot again; otherwise Quillot runs until the user closes it.
+# the window, writes a picture of it (frame included) to that PNG file and
+# closes Quillot again; otherwise Quillot runs until the user closes it. EXE
+# defaults to the Windows tree's Quillot.exe.
 set -u
 FILE="$1"
 SHOT="${2:-}"
 P="$WINE_PREFIX_DIR"
 RUN="$QUILLOT_ROOT/cmake/wine-run.sh"
-EXE="$WINDOWS_DIR/Quillot.exe"
+EXE="${3:-$WINDOWS_DIR/Quillot.exe}"
 export WINEPREFIX="$P"
 
 WINFILE=$(winepath -w "$FILE" 2>/dev/null || echo "$FILE")
@@ -26,7 +27,7 @@ if [ -z "$WID" ]; then
     exit 1
 fi
 sleep 2
-import -window root "$SHOT"
+import -frame -window "$WID" "$SHOT"
 xdotool windowfocus --sync "$WID" key Escape 2>/dev/null
 timeout 30 sh -c "while kill -0 $PID 2>/dev/null; do sleep 0.2; done" || kill "$PID" 2>/dev/null
 exit 0

@@ -1,0 +1,28 @@
+#!/bin/bash
+# Takes the README's screenshot: Quillot showing a real PAD file on the Std
+# tab, on a virtual screen, written to docs/quillot-std.png. A copy of
+# Quillot.exe in a temporary folder gets its own settings (a larger window),
+# so the user's settings beside build/windows/Quillot.exe stay as they are.
+set -eu
+cd "$(dirname "$0")/.."
+. scripts/common.sh
+
+PAD="${1:-$QUILLOT_ROOT/tests/corpus/real/Granjow_wiki2xhtml_pad.xml}"
+OUT="$QUILLOT_ROOT/docs/quillot-std.png"
+[ -x "$WINDOWS_DIR/Quillot.exe" ] || { echo "build Quillot.exe first (./run or ./test)" >&2; exit 1; }
+
+WORK=$(mktemp -d /tmp/quillot-shot.XXXXXX)
+trap 'rm -rf "$WORK"' EXIT
+cp "$WINDOWS_DIR/Quillot.exe" "$WORK/"
+cat > "$WORK/Quillot.ini" <<INI
+[Main Window]
+Left=40
+Top=40
+Width=640
+Height=460
+CurTab=1
+INI
+mkdir -p "$QUILLOT_ROOT/docs"
+export WINE_PREFIX_DIR WINDOWS_DIR QUILLOT_ROOT
+wine_session "$QUILLOT_ROOT/scripts/show-quillot.sh" "$PAD" "$OUT" "$WORK/Quillot.exe"
+say "screenshot: $OUT"
