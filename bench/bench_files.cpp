@@ -23,14 +23,15 @@ void RemoveScratchFolder() {
 }  // namespace
 
 const std::string& ScratchFolder() {
-    static const std::string folder = [] {
+    // Never destroyed, so that RemoveScratchFolder can still read it at exit.
+    static const std::string& folder = *new std::string([] {
         const char* tmp = getenv("TMPDIR");
         std::string pattern =
             std::string(tmp != nullptr && *tmp != '\0' ? tmp : "/tmp") + "/quillot-bench-XXXXXX";
         if (mkdtemp(pattern.data()) == nullptr) throw std::runtime_error("mkdtemp failed");
         atexit(RemoveScratchFolder);
         return pattern + "/";
-    }();
+    }());
     return folder;
 }
 
