@@ -11,7 +11,7 @@ namespace {
 
 class SystemFrmDialogs : public FrmDialogs {
   public:
-    bool ChooseReportFont(HWND owner, ReportFontSpec& font) override {
+    bool ChooseReportFont(HWND owner, ReportFont& font) override {
         HDC screen = GetDC(nullptr);
         const int pixelsPerInch = GetDeviceCaps(screen, LOGPIXELSY);
         ReleaseDC(nullptr, screen);

@@ -16,7 +16,7 @@ class FrmDialogs {
     virtual ~FrmDialogs() = default;
     // The system font dialog: screen and TrueType fonts that exist, no
     // effects. On OK the face, size and style of `font` change (not its colour).
-    virtual bool ChooseReportFont(HWND owner, ReportFontSpec& font) = 0;
+    virtual bool ChooseReportFont(HWND owner, ReportFont& font) = 0;
     // The system colour dialog starting at `color`; on OK `color` changes.
     virtual bool ChooseColorValue(HWND owner, COLORREF& color) = 0;
     // The general error handler's message box.

@@ -10,6 +10,7 @@
 #include "app/program_paths.h"
 #include "reader/text_util.h"
 #include "resources/resource.h"
+#include "settings/program_location.h"
 #include "settings/settings_store.h"
 #include "shell/associations.h"
 #include "shell/html_help.h"
@@ -121,7 +122,7 @@ void TFrm::FormCreate() {
     ProgramName = "Quillot";
     InitSettingsAndTrace(IniPathFor(environment_.programPath));
     ResetFolderFileList();
-    reportFont = ReportFontSpec();
+    reportFont = ReportFont();
     bgndColor = 0xC0C0C0;
     labelColor = 0x40;
     contentColor = 0x800000;

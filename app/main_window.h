@@ -108,7 +108,7 @@ class TFrm {
     COLORREF bgndColor = 0xC0C0C0;
     int32_t labelColor = 0x40;
     int32_t contentColor = 0x800000;
-    ReportFontSpec reportFont;
+    ReportFont reportFont;
 
   private:
     TFrm(Application& application, const FrmEnvironment& environment);

@@ -67,7 +67,7 @@ void TFrm::ApplySourceFont() {
 // Font, Label Color and Content Color render the document again, also when
 // their dialog is cancelled.
 void TFrm::mnFmtFontClick() {
-    ReportFontSpec chosen = reportFont;
+    ReportFont chosen = reportFont;
     if (dialogs_.ChooseReportFont(hwnd_, chosen)) {
         chosen.color = reportFont.color;
         reportFont = chosen;

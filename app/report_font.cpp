@@ -4,7 +4,7 @@
 
 namespace quillot {
 
-LOGFONTA ReportFontSpec::ToLogFont(int pixelsPerInch) const {
+LOGFONTA ReportFont::ToLogFont(int pixelsPerInch) const {
     LOGFONTA font = {};
     font.lfHeight = -MulDiv(size, pixelsPerInch, 72);
     font.lfWeight = bold ? FW_BOLD : FW_NORMAL;
@@ -20,7 +20,7 @@ LOGFONTA ReportFontSpec::ToLogFont(int pixelsPerInch) const {
     return font;
 }
 
-CHARFORMAT2A ReportFontSpec::ToCharFormat() const {
+CHARFORMAT2A ReportFont::ToCharFormat() const {
     CHARFORMAT2A format = {};
     format.cbSize = sizeof format;
     format.dwMask = CFM_FACE | CFM_SIZE | CFM_COLOR | CFM_BOLD | CFM_ITALIC | CFM_UNDERLINE |
@@ -44,14 +44,14 @@ ReportFontSurface::~ReportFontSurface() {
     if (dc_) DeleteDC(dc_);
 }
 
-void ReportFontSurface::Apply(const ReportFontSpec& spec) {
-    const LOGFONTA logFont = spec.ToLogFont(GetDeviceCaps(dc_, LOGPIXELSY));
-    HFONT font = CreateFontIndirectA(&logFont);
-    HGDIOBJ previous = SelectObject(dc_, font);
+void ReportFontSurface::Apply(const ReportFont& font) {
+    const LOGFONTA logFont = font.ToLogFont(GetDeviceCaps(dc_, LOGPIXELSY));
+    HFONT handle = CreateFontIndirectA(&logFont);
+    HGDIOBJ previous = SelectObject(dc_, handle);
     if (!originalFont_) originalFont_ = previous;
     if (font_) DeleteObject(font_);
-    font_ = font;
-    face_ = spec.face;
+    font_ = handle;
+    face_ = font.face;
 }
 
 std::string ReportFontSurface::FontTableEntry() const {

@@ -13,7 +13,7 @@ namespace quillot {
 
 constexpr size_t MaxFontFaceLength = 255;
 
-struct ReportFontSpec {
+struct ReportFont {
     std::string face = "Arial";
     int32_t size = 8;    // points
     COLORREF color = 0;  // the XML colour of the Format menu
@@ -34,8 +34,8 @@ class ReportFontSurface {
     ReportFontSurface(const ReportFontSurface&) = delete;
     ReportFontSurface& operator=(const ReportFontSurface&) = delete;
 
-    // Selects a font made from the spec into the surface.
-    void Apply(const ReportFontSpec& spec);
+    // Selects a font made from these settings into the surface.
+    void Apply(const ReportFont& font);
     // What follows "{\fonttbl{\f0\" in the reports: family, pitch-and-family
     // number and face, from GetTextMetricsA on the surface.
     std::string FontTableEntry() const;

@@ -10,6 +10,7 @@
 #include "app/program_paths.h"
 #include "app/report_cleanup.h"
 #include "reader/text_util.h"
+#include "settings/program_location.h"
 #include "settings/settings_store.h"
 #include "shell/associations.h"
 #include "shell/version_info.h"

@@ -1,7 +1,7 @@
 #include "shell/associations.h"
 
-#include <vector>
-
+#include "reader/text_util.h"
+#include "settings/program_location.h"
 #include "settings/settings_store.h"
 
 namespace quillot {
@@ -12,23 +12,9 @@ namespace {
 constexpr const char* SavedOpenKeys[] = {"command", "ddeexec", "ddeexec\\application",
                                          "ddeexec\\topic"};
 
-std::string AsciiUpper(std::string text) {
-    for (char& c : text) {
-        if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
-    }
-    return text;
-}
-
-std::string AsciiLower(std::string text) {
-    for (char& c : text) {
-        if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
-    }
-    return text;
-}
-
 // Paths name the same file whatever the letter case.
 bool SameCommand(const std::string& a, const std::string& b) {
-    return AsciiLower(a) == AsciiLower(b);
+    return EqualsIgnoreAsciiCase(a, b);
 }
 
 // Reading a profile value drops the quote marks around it when it begins and
@@ -39,17 +25,6 @@ std::string ProtectedForProfile(const std::string& value) {
     const char first = value.front();
     if ((first == '"' || first == '\'') && value.back() == first) return '"' + value + '"';
     return value;
-}
-
-std::string ProgramFilePath() {
-    std::vector<char> buffer(MAX_PATH);
-    for (;;) {
-        const DWORD length =
-            GetModuleFileNameA(nullptr, buffer.data(), static_cast<DWORD>(buffer.size()));
-        if (length == 0) return {};
-        if (length < buffer.size()) return std::string(buffer.data(), length);
-        buffer.resize(2 * buffer.size());
-    }
 }
 
 std::string ReadDefault(const std::string& key) {

@@ -3,7 +3,9 @@
 #include <commctrl.h>
 #include <uxtheme.h>
 
+#include "reader/text_util.h"
 #include "resources/resource.h"
+#include "settings/program_location.h"
 #include "settings/settings_store.h"
 #include "shell/open_file_dialog.h"
 
@@ -50,11 +52,7 @@ void Place(HWND parent, const Placement& p) {
 
 // "Quillot.hlp" in the folder of the program file.
 std::string HelpFilePath() {
-    char buffer[MAX_PATH + 1] = {};
-    DWORD n = GetModuleFileNameA(nullptr, buffer, MAX_PATH);
-    std::string path(buffer, n);
-    path.erase(path.find_last_of("\\:") + 1);  // npos + 1 == 0: no folder part
-    return path + "Quillot.hlp";
+    return std::string(FolderPart(ProgramFilePath())) + "Quillot.hlp";
 }
 
 INT_PTR CALLBACK PageProc(HWND, UINT, WPARAM, LPARAM) {

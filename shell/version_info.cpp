@@ -5,6 +5,8 @@
 #include <cstring>
 #include <vector>
 
+#include "settings/program_location.h"
+
 namespace quillot {
 
 std::string ProgramName = "app";
@@ -23,12 +25,6 @@ std::string StringValue(const std::vector<char>& block, const char* key) {
     return std::string(text, strnlen(text, length));
 }
 
-std::string ProgramFile() {
-    char buffer[MAX_PATH + 1] = {};
-    DWORD n = GetModuleFileNameA(nullptr, buffer, MAX_PATH);
-    return std::string(buffer, n);
-}
-
 }  // namespace
 
 void ReadVersionInfoFrom(const std::string& file) {
@@ -44,7 +40,7 @@ void ReadVersionInfoFrom(const std::string& file) {
 }
 
 void ReadVersionInfo() {
-    ReadVersionInfoFrom(ProgramFile());
+    ReadVersionInfoFrom(ProgramFilePath());
 }
 
 }  // namespace quillot

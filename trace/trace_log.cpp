@@ -4,6 +4,7 @@
 
 #include "reader/file_system.h"
 #include "reader/io_error.h"
+#include "reader/text_util.h"
 #include "settings/message_box.h"
 #include "settings/settings_store.h"
 #include "trace/memory_figures.h"
@@ -24,10 +25,6 @@ namespace {
 constexpr char DebugSection[] = "Debug";
 
 LogFile logFile;
-
-char AsciiUpper(char c) {
-    return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c;
-}
 
 std::string Cut(const std::string& text) {
     return text.substr(0, MaxTraceLineLength);
@@ -59,7 +56,7 @@ void ReadTraceSettings() {
     DevMode = ExchangeBool("isDev", false);
     const std::string on = ExchangeString("On", "");
     if (on.empty()) return;
-    switch (AsciiUpper(on[0])) {
+    switch (ToAsciiUpper(on[0])) {
         case '0':
             TraceActive = false;
             break;

@@ -124,7 +124,7 @@ TEST_F(FrmTest, FontCommandRendersAgainAlsoWhenCancelled) {
     EXPECT_EQ(dialogs_.fontCalls, 1);
     EXPECT_TRUE(test::FileExistsForTest(temp_.File(SummaryReportName)));
 
-    ReportFontSpec times;
+    ReportFont times;
     times.face = "Times New Roman";
     times.size = 11;
     times.bold = true;

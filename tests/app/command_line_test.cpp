@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "app/program_paths.h"
+#include "settings/program_location.h"
 
 namespace quillot {
 namespace {

@@ -10,7 +10,7 @@
 
 namespace quillot::test {
 
-bool ScriptedDialogs::ChooseReportFont(HWND, ReportFontSpec& font) {
+bool ScriptedDialogs::ChooseReportFont(HWND, ReportFont& font) {
     ++fontCalls;
     if (!fontAnswer) return false;
     font.face = fontAnswer->face;

@@ -19,7 +19,7 @@ namespace quillot::test {
 // Answers the main window's dialogs as the test says and records the calls.
 class ScriptedDialogs : public FrmDialogs {
   public:
-    bool ChooseReportFont(HWND owner, ReportFontSpec& font) override;
+    bool ChooseReportFont(HWND owner, ReportFont& font) override;
     bool ChooseColorValue(HWND owner, COLORREF& color) override;
     void ShowError(HWND owner, const std::string& text) override;
     bool OpenFile(HWND owner, tOpenDlg& request) override;
@@ -28,8 +28,8 @@ class ScriptedDialogs : public FrmDialogs {
     void ShowAbout(HWND owner, const std::string& line1, const std::string& line2,
                    const std::string& line3) override;
 
-    std::optional<ReportFontSpec> fontAnswer;  // empty: the user cancels
-    std::optional<COLORREF> colorAnswer;       // empty: the user cancels
+    std::optional<ReportFont> fontAnswer;  // empty: the user cancels
+    std::optional<COLORREF> colorAnswer;   // empty: the user cancels
     int fontCalls = 0;
     int colorCalls = 0;
     COLORREF lastInitialColor = 0;
