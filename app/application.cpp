@@ -1,5 +1,7 @@
 #include "app/application.h"
 
+#include "app/window_thunk.h"
+
 namespace quillot {
 namespace {
 
@@ -14,7 +16,7 @@ Application::~Application() {
 bool Application::Create(HINSTANCE instance, const std::string& title) {
     WNDCLASSEXA windowClass = {};
     windowClass.cbSize = sizeof windowClass;
-    windowClass.lpfnWndProc = WindowProc;
+    windowClass.lpfnWndProc = WindowThunk<Application>;
     windowClass.hInstance = instance;
     windowClass.hIcon = LoadIconA(instance, "MAIN");
     windowClass.hIconSm = windowClass.hIcon;
@@ -85,19 +87,6 @@ void Application::ProcessMessages() {
         }
         HandleOne(msg);
     }
-}
-
-LRESULT CALLBACK Application::WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
-    Application* self = nullptr;
-    if (message == WM_NCCREATE) {
-        self = static_cast<Application*>(reinterpret_cast<CREATESTRUCTA*>(lParam)->lpCreateParams);
-        SetWindowLongPtrA(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
-        self->hwnd_ = hwnd;
-    } else {
-        self = reinterpret_cast<Application*>(GetWindowLongPtrA(hwnd, GWLP_USERDATA));
-    }
-    if (!self) return DefWindowProcA(hwnd, message, wParam, lParam);
-    return self->HandleMessage(message, wParam, lParam);
 }
 
 LRESULT Application::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {

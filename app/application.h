@@ -10,6 +10,9 @@
 
 namespace quillot {
 
+template <typename T>
+LRESULT CALLBACK WindowThunk(HWND, UINT, WPARAM, LPARAM);
+
 class Application {
   public:
     Application() = default;
@@ -45,7 +48,7 @@ class Application {
     void ProcessMessages();
 
   private:
-    static LRESULT CALLBACK WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
+    friend LRESULT CALLBACK WindowThunk<Application>(HWND, UINT, WPARAM, LPARAM);
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
     void HandleOne(MSG& msg);
 

@@ -7,7 +7,7 @@
 #include <exception>
 
 #include "app/folder_list.h"
-#include "app/program_paths.h"
+#include "app/window_thunk.h"
 #include "reader/text_util.h"
 #include "resources/resource.h"
 #include "settings/program_location.h"
@@ -65,7 +65,7 @@ TFrm* TFrm::Create(Application& application, const FrmEnvironment& environment) 
     WNDCLASSEXA windowClass = {};
     windowClass.cbSize = sizeof windowClass;
     windowClass.style = CS_HREDRAW | CS_VREDRAW;
-    windowClass.lpfnWndProc = WindowProc;
+    windowClass.lpfnWndProc = WindowThunk<TFrm>;
     windowClass.hInstance = instance;
     windowClass.hIcon = LoadIconA(instance, "MAIN");
     windowClass.hCursor = LoadCursorA(nullptr, MAKEINTRESOURCEA(32512));  // IDC_ARROW
@@ -376,19 +376,6 @@ void TFrm::OnNotify(const NMHDR& header) {
         const LRESULT tab = SendMessageA(PageControl1, TCM_GETCURSEL, 0, 0);
         SelectPage(static_cast<int32_t>(tab) + 1);
     }
-}
-
-LRESULT CALLBACK TFrm::WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
-    TFrm* self = nullptr;
-    if (message == WM_NCCREATE) {
-        self = static_cast<TFrm*>(reinterpret_cast<CREATESTRUCTA*>(lParam)->lpCreateParams);
-        SetWindowLongPtrA(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
-        self->hwnd_ = hwnd;
-    } else {
-        self = reinterpret_cast<TFrm*>(GetWindowLongPtrA(hwnd, GWLP_USERDATA));
-    }
-    if (!self) return DefWindowProcA(hwnd, message, wParam, lParam);
-    return self->HandleMessage(message, wParam, lParam);
 }
 
 LRESULT TFrm::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {

@@ -16,6 +16,9 @@
 
 namespace quillot {
 
+template <typename T>
+LRESULT CALLBACK WindowThunk(HWND, UINT, WPARAM, LPARAM);
+
 // The window message by which a second instance hands its file over; word and
 // long parameter are 9999 as well.
 constexpr UINT HandOverMessage = 9999;
@@ -137,7 +140,7 @@ class TFrm {
         }
     }
 
-    static LRESULT CALLBACK WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
+    friend LRESULT CALLBACK WindowThunk<TFrm>(HWND, UINT, WPARAM, LPARAM);
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
     void OnMenuSelect(UINT item, UINT flags, HMENU menu);
     void OnNotify(const NMHDR& header);

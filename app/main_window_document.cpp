@@ -69,7 +69,7 @@ void TFrm::FormPaint() {
         } else {
             LoadDocument(CurrentFilePath, IsExistingFile(CurrentFilePath));
         }
-        PageControl1Change();
+        // LoadDocument has already loaded the active page's view.
     } catch (...) {
         FirstPaintPending = false;
         throw;

@@ -7,7 +7,6 @@
 
 #include "app/application.h"
 #include "app/main_window.h"
-#include "app/program_paths.h"
 #include "app/report_cleanup.h"
 #include "reader/text_util.h"
 #include "settings/program_location.h"
@@ -47,6 +46,14 @@ void HandOver(const std::vector<std::string>& arguments, HWND target) {
     ExchangeString("fName", arguments[0]);
     EndSection(4);
     PostMessageA(target, HandOverMessage, HandOverWParam, HandOverLParam);
+}
+
+// The system's temporary folder as GetTempPathA reports it (the report files
+// go there).
+std::string SystemTempPath() {
+    char buffer[260] = {};
+    GetTempPathA(259, buffer);
+    return buffer;
 }
 
 int RunMainWindow(HINSTANCE instance, const std::vector<std::string>& arguments) {
