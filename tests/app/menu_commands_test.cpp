@@ -15,7 +15,7 @@ using test::FrmTest;
 constexpr const char* kPad = "<Program_Name>Menu Probe</Program_Name>";
 
 // Sends the key through the message loop, as the keyboard would.
-void PressKey(const test::FrmTest&, HWND window, UINT key, bool shift = false, bool alt = false) {
+void PressKey(HWND window, UINT key, bool shift = false, bool alt = false) {
     BYTE state[256] = {};
     if (shift) state[VK_SHIFT] = 0x80;
     if (alt) state[VK_MENU] = 0x80;
@@ -26,7 +26,7 @@ void PressKey(const test::FrmTest&, HWND window, UINT key, bool shift = false, b
 class MenuCommandsTest : public FrmTest {
   protected:
     void Key(UINT key, bool shift = false, bool alt = false) {
-        PressKey(*this, frm_->View(frm_->ActivePage()).Handle(), key, shift, alt);
+        PressKey(frm_->View(frm_->ActivePage()).Handle(), key, shift, alt);
         Pump();
         BYTE clear[256] = {};
         SetKeyboardState(clear);
