@@ -55,15 +55,11 @@ void ReportFontSurface::Apply(const ReportFont& font) {
 }
 
 std::string ReportFontSurface::FontTableEntry() const {
-    FontMetrics metrics;
     TEXTMETRICA tm;
     SetLastError(0);
-    if (dc_ && GetTextMetricsA(dc_, &tm)) {
-        metrics.ok = true;
-        metrics.pitchAndFamily = tm.tmPitchAndFamily;
-    } else {
-        metrics.errorCode = GetLastError();
-    }
+    const FontMetrics metrics = dc_ && GetTextMetricsA(dc_, &tm)
+                                    ? FontMetrics::Answered(tm.tmPitchAndFamily)
+                                    : FontMetrics::Failed(GetLastError());
     return quillot::FontTableEntry(metrics, face_);
 }
 

@@ -22,12 +22,9 @@ ReportSettings SettingsFor(const std::string& folder) {
         return true;
     }();
     (void)readerReady;
-    FontMetrics metrics;
-    metrics.ok = true;
-    metrics.pitchAndFamily = ArialPitchAndFamily;
     ReportSettings settings;
     settings.folder = folder;
-    settings.fontTableEntry = FontTableEntry(metrics, "Arial");
+    settings.fontTableEntry = FontTableEntry(FontMetrics::Answered(ArialPitchAndFamily), "Arial");
     return settings;
 }
 

@@ -98,12 +98,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     for (const PadField& field : PadFieldList)
         exact = exact && field.Value.size() < kExactValueLimit;
 
-    FontMetrics metrics;
-    metrics.ok = true;
-    metrics.pitchAndFamily = ArialPitchAndFamily;
     ReportSettings settings;
     settings.folder = g_folder;
-    settings.fontTableEntry = FontTableEntry(metrics, "Arial");
+    settings.fontTableEntry = FontTableEntry(FontMetrics::Answered(ArialPitchAndFamily), "Arial");
     settings.currentFilePath = DocumentPath(size);
     EnglishOnly = false;
     WriteAllReports(settings);

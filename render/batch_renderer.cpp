@@ -47,13 +47,10 @@ int RenderFiles(const RenderOptions& options, std::ostream& out, std::ostream& e
     ReportSettings settings;
     settings.labelColor = options.labelColor;
     settings.contentColor = options.contentColor;
-    FontMetrics metrics;
-    if (options.pitchAndFamily) {
-        metrics.ok = true;
-        metrics.pitchAndFamily = static_cast<uint8_t>(*options.pitchAndFamily);
-    } else {
-        metrics = QueryFontMetrics(options.fontFace);
-    }
+    const FontMetrics metrics =
+        options.pitchAndFamily
+            ? FontMetrics::Answered(static_cast<uint8_t>(*options.pitchAndFamily))
+            : QueryFontMetrics(options.fontFace);
     settings.fontTableEntry = FontTableEntry(metrics, options.fontFace);
 
     if (!MakeFolders(options.outDir)) {

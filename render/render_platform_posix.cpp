@@ -37,10 +37,7 @@ bool MakeFolders(const std::string& folder) {
 }
 
 FontMetrics QueryFontMetrics(const std::string&) {
-    FontMetrics metrics;
-    metrics.ok = true;
-    metrics.pitchAndFamily = ArialPitchAndFamily;
-    return metrics;
+    return FontMetrics::Answered(ArialPitchAndFamily);
 }
 
 }  // namespace quillot

@@ -38,7 +38,6 @@ bool MakeFolders(const std::string& folder) {
 }
 
 FontMetrics QueryFontMetrics(const std::string& face) {
-    FontMetrics metrics;
     HDC dc = CreateCompatibleDC(nullptr);
     LOGFONTA font = {};
     font.lfHeight = -MulDiv(8, GetDeviceCaps(dc, LOGPIXELSY), 72);
@@ -47,12 +46,9 @@ FontMetrics QueryFontMetrics(const std::string& face) {
     HFONT handle = CreateFontIndirectA(&font);
     HGDIOBJ previous = SelectObject(dc, handle);
     TEXTMETRICA tm;
-    if (GetTextMetricsA(dc, &tm)) {
-        metrics.ok = true;
-        metrics.pitchAndFamily = tm.tmPitchAndFamily;
-    } else {
-        metrics.errorCode = GetLastError();
-    }
+    const FontMetrics metrics = GetTextMetricsA(dc, &tm)
+                                    ? FontMetrics::Answered(tm.tmPitchAndFamily)
+                                    : FontMetrics::Failed(GetLastError());
     SelectObject(dc, previous);
     DeleteObject(handle);
     DeleteDC(dc);

@@ -24,6 +24,9 @@ struct FontMetrics {
     bool ok = false;             // the metrics query succeeded
     uint8_t pitchAndFamily = 0;  // its pitch-and-family byte
     uint32_t errorCode = 0;      // the system's error code when it failed
+
+    static FontMetrics Answered(uint8_t pitchAndFamily) { return {true, pitchAndFamily, 0}; }
+    static FontMetrics Failed(uint32_t errorCode) { return {false, 0, errorCode}; }
 };
 
 // Family keyword, blank, the pitch-and-family number, ":" and the face:

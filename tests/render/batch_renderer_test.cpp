@@ -46,10 +46,7 @@ TEST_F(BatchRendererTest, OneFileMatchesTheWritersByteForByte) {
     ExtractPadFields();
     ReportSettings settings;
     settings.folder = direct.PathWithSeparator();
-    FontMetrics arial;
-    arial.ok = true;
-    arial.pitchAndFamily = ArialPitchAndFamily;
-    settings.fontTableEntry = FontTableEntry(arial, "Arial");
+    settings.fontTableEntry = FontTableEntry(FontMetrics::Answered(ArialPitchAndFamily), "Arial");
     settings.currentFilePath = ViewerPath(file);
     WriteAllReports(settings);
     for (const char* report : kReports) {

@@ -10,10 +10,7 @@ namespace quillot::test {
 void ReportTest::SetUp() {
     ReaderTest::SetUp();
     settings_.folder = folder_.PathWithSeparator();
-    FontMetrics metrics;
-    metrics.ok = true;
-    metrics.pitchAndFamily = ArialPitchAndFamily;
-    settings_.fontTableEntry = FontTableEntry(metrics, "Arial");
+    settings_.fontTableEntry = FontTableEntry(FontMetrics::Answered(ArialPitchAndFamily), "Arial");
 }
 
 void ReportTest::Load(std::string_view text, const std::string& documentPath) {
