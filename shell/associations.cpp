@@ -3,28 +3,14 @@
 #include "reader/text_util.h"
 #include "settings/program_location.h"
 #include "settings/settings_store.h"
+#include "shell/association_backup.h"
 
 namespace quillot {
 namespace {
 
-// The Open command's keys that a take-over replaces, below
-// <file type>\shell\Open; each doubles as its key in the backup section.
-constexpr const char* SavedOpenKeys[] = {"command", "ddeexec", "ddeexec\\application",
-                                         "ddeexec\\topic"};
-
 // Paths name the same file whatever the letter case.
 bool SameCommand(const std::string& a, const std::string& b) {
     return EqualsIgnoreAsciiCase(a, b);
-}
-
-// Reading a profile value drops the quote marks around it when it begins and
-// ends with the same one, which would turn a saved "C:\x.exe" "%1" into
-// C:\x.exe" "%1. Such a value is saved inside one more pair of quotes.
-std::string ProtectedForProfile(const std::string& value) {
-    if (value.empty()) return value;
-    const char first = value.front();
-    if ((first == '"' || first == '\'') && value.back() == first) return '"' + value + '"';
-    return value;
 }
 
 std::string ReadDefault(const std::string& key) {
@@ -49,21 +35,19 @@ void CreateOwnFileType(const AssociationNames& names, const std::string& descrip
 
 void TakeOverOpenCommand(const AssociationNames& names, const std::string& fileType,
                          const std::string& programPath) {
-    const std::string openKey = fileType + "\\shell\\Open\\";
+    const std::string commandKey = fileType + "\\" + OpenCommandKey;
     const std::string openCommand = AssociationOpenCommand(programPath);
     // When the command already is ours, the type was taken over before and
     // the section holds the user's own values: saving again would replace
-    // them with ours.
-    if (!SameCommand(ReadDefault(openKey + "command"), openCommand)) {
-        BeginSection("", names.backupSection, WriteMode);
-        ExchangeString("KeyName", ProtectedForProfile(fileType));
-        for (const char* saved : SavedOpenKeys) {
-            ExchangeString(saved, ProtectedForProfile(ReadDefault(openKey + saved)));
-        }
+    // them with ours. Without its backup a take-over could never be undone,
+    // so then nothing is changed.
+    if (!SameCommand(ReadDefault(commandKey), openCommand) &&
+        !SaveOpenCommand(names.backupSection, fileType)) {
+        return;
     }
-    DeleteKey(openKey + "command");
-    DeleteKey(openKey + "ddeexec");
-    WriteDefault(openKey + "command", openCommand);
+    DeleteKey(commandKey);
+    DeleteKey(fileType + "\\" + OpenDdeKey);
+    WriteDefault(commandKey, openCommand);
 }
 
 void Install(const AssociationNames& names, const std::string& description) {
@@ -81,19 +65,22 @@ void Remove(const AssociationNames& names) {
     if (fileType == names.ownProgId) {
         DeleteKey(names.ownProgId);
         DeleteKey(names.olderProgId);
-        DeleteKey(names.extensionKey);
+        // Other software and the system keep values and subkeys of their own
+        // in the extension key (Content Type, OpenWithProgids, ShellNew):
+        // only the value the install wrote goes, and the key once it is empty.
+        RegistryDeleteValue(HKEY_CLASSES_ROOT, names.extensionKey, "");
+        RegistryDeleteEmptyKey(HKEY_CLASSES_ROOT, names.extensionKey);
         return;
     }
     BeginSection("", names.backupSection, ReadMode);
-    const std::string savedType = ExchangeString("KeyName", "");
+    const std::string savedType = ExchangeString(BackupFileTypeKey, "");
     // Only the type that was taken over gets its values back; an extension
     // that names another type by now is left alone, and so is the section.
     if (fileType.empty() || fileType != savedType) return;
-    const std::string openKey = fileType + "\\shell\\Open\\";
-    for (const char* saved : SavedOpenKeys) {
-        WriteDefault(openKey + saved, ExchangeString(saved, ""));
+    // A section whose values did not all get back stays for another try.
+    if (RestoreOpenCommand(names.backupSection, fileType)) {
+        BeginSection("", names.backupSection, ReplaceMode);
     }
-    BeginSection("", names.backupSection, ReplaceMode);
 }
 
 }  // namespace

@@ -4,9 +4,11 @@
 
 #include <algorithm>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "settings/settings_store.h"
+#include "tests/settings/message_box_recorder.h"
 #include "tests/shell/registry_probe.h"
 #include "tests/support/test_files.h"
 
@@ -15,7 +17,9 @@ namespace {
 
 using test::DumpTree;
 using test::KeyExists;
+using test::RegistryEntry;
 using test::SetDefaultText;
+using test::Sz;
 using Lines = std::vector<std::string>;
 
 const std::string ExtKey = ".qxt";
@@ -49,10 +53,9 @@ std::string OurCommand() {
 class AssociationTest : public ::testing::Test {
   protected:
     void SetUp() override {
-        saved_ = {DefaultIniFile, CurrentIniFile, CurrentSection, CurrentMode};
-        ini_ = folder_.File("Quillot.ini");
-        DefaultIniFile = ini_;
-        CurrentIniFile = ini_;
+        saved_ = {DefaultIniFile, CurrentIniFile, CurrentSection, CurrentMode, WriteErrorShown};
+        UseIni(folder_.File("Quillot.ini"));
+        WriteErrorShown = false;
     }
 
     void TearDown() override {
@@ -60,6 +63,13 @@ class AssociationTest : public ::testing::Test {
         CurrentIniFile = saved_.currentIni;
         CurrentSection = saved_.section;
         CurrentMode = saved_.mode;
+        WriteErrorShown = saved_.writeErrorShown;
+    }
+
+    void UseIni(const std::string& path) {
+        ini_ = path;
+        DefaultIniFile = ini_;
+        CurrentIniFile = ini_;
     }
 
     // Every key a test may create, in one listing.
@@ -109,31 +119,6 @@ class AssociationTest : public ::testing::Test {
         });
     }
 
-    // The other file type after removal has restored it: the saved values
-    // come back, an unsaved DDE value as an empty one; the extra DDE key is
-    // gone with the take-over.
-    static Lines OtherTypeRestored(const std::string& command = OtherCommand) {
-        return Sorted({
-            OtherType,
-            OtherType + " @ = Other document",
-            OtherType + "\\DefaultIcon",
-            OtherType + "\\DefaultIcon @ = C:\\Other Tools\\other.exe,1",
-            OtherType + "\\shell",
-            OtherType + "\\shell\\edit",
-            OtherType + "\\shell\\edit\\command",
-            OtherType + "\\shell\\edit\\command @ = edit.exe \"%1\"",
-            OtherOpen,
-            OtherOpen + "\\command",
-            OtherOpen + "\\command @ = " + command,
-            OtherOpen + "\\ddeexec",
-            OtherOpen + "\\ddeexec @ = " + OtherDde,
-            OtherOpen + "\\ddeexec\\application",
-            OtherOpen + "\\ddeexec\\application @ = OtherApp",
-            OtherOpen + "\\ddeexec\\topic",
-            OtherOpen + "\\ddeexec\\topic @ = ",
-        });
-    }
-
     static Lines ExtensionNaming(const std::string& type) {
         return {ExtKey, ExtKey + " @ = " + type};
     }
@@ -156,6 +141,7 @@ class AssociationTest : public ::testing::Test {
     test::TempFolder folder_;
     std::string ini_;
     test::RegistryCleanup cleanup_{{ExtKey, OwnType, OlderType, OtherType, ThirdType}};
+    test::MessageBoxRecorder messageBoxes_;
 
   private:
     struct StoreState {
@@ -163,6 +149,7 @@ class AssociationTest : public ::testing::Test {
         std::string currentIni;
         std::string section;
         int32_t mode;
+        bool writeErrorShown;
     } saved_;
 };
 
@@ -244,7 +231,6 @@ TEST_F(AssociationTest, TakeOverReplacesOnlyTheOpenCommandAndSavesTheOldValues) 
     EXPECT_EQ(BackupValue("ddeexec\\application"), "OtherApp");
     // The empty topic is not stored at all.
     EXPECT_EQ(BackupValue("ddeexec\\topic"), "<absent>");
-    EXPECT_EQ(Backup().size(), 4u);
 }
 
 TEST_F(AssociationTest, TakeOverOverwritesAnOldBackupKeyByKey) {
@@ -260,44 +246,114 @@ TEST_F(AssociationTest, TakeOverOverwritesAnOldBackupKeyByKey) {
 
 TEST_F(AssociationTest, TakeOverWithAMixedCaseExtensionNameUsesTheUpperCaseSection) {
     CreateOtherFileType();
+    const Lines before = Registry();
     AssociateFileType("qXt", "XML Pad", 1);
     EXPECT_EQ(BackupValue("KeyName"), OtherType);
     AssociateFileType("Qxt", "", 0);
-    EXPECT_EQ(Registry(), Joined({ExtensionNaming(OtherType), OtherTypeRestored()}));
+    EXPECT_EQ(Registry(), before);
 }
 
 TEST_F(AssociationTest, RemovalAfterTakeOverRestoresTheOpenCommandAndErasesTheBackup) {
     CreateOtherFileType();
+    const Lines before = Registry();
     AssociateFileType("QXT", "XML Pad", 1);
     AssociateFileType("QXT", "", 0);
-    EXPECT_EQ(Registry(), Joined({ExtensionNaming(OtherType), OtherTypeRestored()}));
+    EXPECT_EQ(Registry(), before);
     EXPECT_TRUE(Backup().empty());
 }
 
-TEST_F(AssociationTest, RemovalRestoresAnEmptyCommandKeyWhereNothingWasSaved) {
-    SetDefaultText(ExtKey, OtherType);
-    WriteIni("KeyName", OtherType);
-    AssociateFileType("QXT", "", 0);
-    const std::string openKey = OtherType + "\\shell\\Open";  // created in this letter case
-    EXPECT_EQ(Registry(),
-              Joined({ExtensionNaming(OtherType), Sorted({
-                                                      OtherType,
-                                                      OtherType + "\\shell",
-                                                      openKey,
-                                                      openKey + "\\command",
-                                                      openKey + "\\command @ = ",
-                                                      openKey + "\\ddeexec",
-                                                      openKey + "\\ddeexec @ = ",
-                                                      openKey + "\\ddeexec\\application",
-                                                      openKey + "\\ddeexec\\application @ = ",
-                                                      openKey + "\\ddeexec\\topic",
-                                                      openKey + "\\ddeexec\\topic @ = ",
-                                                  })}));
-    EXPECT_TRUE(Backup().empty());
+// Whatever a take-over deletes or creates below the file type comes back, or
+// goes again, with every name, type and byte.
+TEST_F(AssociationTest, RemovalAfterTakeOverPutsBackEveryValueWithItsType) {
+    struct Case {
+        const char* name;
+        std::vector<RegistryEntry> entries;
+        Lines emptyKeys;
+    };
+    const std::vector<Case> cases = {
+        {"DelegateExecute and an expandable command",
+         {{OtherOpen + "\\command", "", REG_EXPAND_SZ, Sz("%SystemRoot%\\other.exe \"%1\"")},
+          {OtherOpen + "\\command", "DelegateExecute", REG_SZ,
+           Sz("{4A2F6A37-1DDF-4E1A-8F20-2E2C5A3B9C11}")},
+          {OtherOpen + "\\ddeexec", "", REG_SZ, Sz("[open(\"%1\")] ")},
+          {OtherOpen + "\\ddeexec", "NoActivateHandler", REG_SZ, Sz("")},
+          {OtherOpen + "\\ddeexec\\Application", "", REG_SZ, Sz("OtherApp")},
+          {OtherOpen + "\\ddeexec\\ifexec", "", REG_SZ, Sz("[noop]")}},
+         {OtherOpen + "\\ddeexec\\Topic"}},
+        {"values of every kind and odd names",
+         {{OtherOpen + "\\Command", "", REG_SZ, "x.exe %1"},  // stored without a NUL
+          {OtherOpen + "\\Command", "Multi", REG_MULTI_SZ, std::string("a b\0|c\0\0", 8)},
+          {OtherOpen + "\\Command", "Flags", REG_DWORD, std::string("\x01\0\0\x80", 4)},
+          {OtherOpen + "\\Command", "; odd|name = %1 ", REG_BINARY,
+           std::string("\0%|\xFF \r\n\"", 8)},
+          {OtherOpen + "\\Command\\Sub key", "", REG_SZ, Sz("'quoted'")}},
+         {}},
+        {"no Open verb", {{OtherType + "\\shell\\edit\\command", "", REG_SZ, Sz("e.exe")}}, {}},
+        {"an Open verb without command", {{OtherOpen, "MUIVerb", REG_SZ, Sz("&Open it")}}, {}},
+        {"no key for the file type", {}, {}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        cleanup_.DeleteAll();
+        SetDefaultText(ExtKey, OtherType);
+        test::SetEntries(c.entries, c.emptyKeys);
+        const Lines before = Registry();
+        AssociateFileType("QXT", "XML Pad", 1);
+        EXPECT_EQ(test::DefaultText(OtherOpen + "\\command"), OurCommand());
+        AssociateFileType("QXT", "", 0);
+        EXPECT_EQ(Registry(), before);
+        EXPECT_TRUE(Backup().empty());
+    }
+}
+
+// Earlier versions saved "KeyName" and the four default values only. Such
+// a section restores as it always did: all four keys are written as REG_SZ,
+// an absent one as empty.
+TEST_F(AssociationTest, BackupInTheFiveKeyFormRestoresAsBefore) {
+    struct Case {
+        const char* name;
+        std::vector<std::pair<std::string, std::string>> section;  // as the file holds it
+        Lines restored;  // command, ddeexec, application, topic
+    };
+    const std::vector<Case> cases = {
+        {"nothing saved", {}, {"", "", "", ""}},
+        {"command and DDE",
+         {{"command", OtherCommand}, {"ddeexec", OtherDde}, {"ddeexec\\application", "OtherApp"}},
+         {OtherCommand, OtherDde, "OtherApp", ""}},
+        {"command in the extra quotes of a quoted one",
+         {{"command", "\"\"C:\\x.exe\" \"%1\"\""}},
+         {"\"C:\\x.exe\" \"%1\"", "", "", ""}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        cleanup_.DeleteAll();
+        SetDefaultText(ExtKey, OtherType);
+        SetDefaultText(OtherOpen + "\\command", OurCommand());
+        WriteIni("KeyName", OtherType);
+        for (const auto& [key, value] : c.section)
+            WriteIni(key, value);
+        AssociateFileType("QXT", "", 0);
+        EXPECT_EQ(Registry(), Joined({ExtensionNaming(OtherType),
+                                      Sorted({
+                                          OtherType,
+                                          OtherType + "\\shell",
+                                          OtherOpen,
+                                          OtherOpen + "\\command",
+                                          OtherOpen + "\\command @ = " + c.restored[0],
+                                          OtherOpen + "\\ddeexec",
+                                          OtherOpen + "\\ddeexec @ = " + c.restored[1],
+                                          OtherOpen + "\\ddeexec\\application",
+                                          OtherOpen + "\\ddeexec\\application @ = " + c.restored[2],
+                                          OtherOpen + "\\ddeexec\\topic",
+                                          OtherOpen + "\\ddeexec\\topic @ = " + c.restored[3],
+                                      })}));
+        EXPECT_TRUE(Backup().empty());
+    }
 }
 
 TEST_F(AssociationTest, RepeatedTakeOverKeepsTheFirstBackup) {
     CreateOtherFileType();
+    const Lines before = Registry();
     AssociateFileType("QXT", "XML Pad", 1);
     const Lines firstBackup = Backup();
     AssociateFileType("QXT", "XML Pad", 1);
@@ -305,7 +361,7 @@ TEST_F(AssociationTest, RepeatedTakeOverKeepsTheFirstBackup) {
     EXPECT_EQ(BackupValue("command"), OtherCommand);
     EXPECT_EQ(Registry(), Joined({ExtensionNaming(OtherType), OtherTypeTakenOver()}));
     AssociateFileType("QXT", "", 0);
-    EXPECT_EQ(Registry(), Joined({ExtensionNaming(OtherType), OtherTypeRestored()}));
+    EXPECT_EQ(Registry(), before);
 }
 
 TEST_F(AssociationTest, TakeOverOfACommandThatDiffersOnlyInLetterCaseKeepsTheBackup) {
@@ -322,10 +378,11 @@ TEST_F(AssociationTest, TakeOverOfACommandThatDiffersOnlyInLetterCaseKeepsTheBac
 TEST_F(AssociationTest, LongCommandSurvivesTakeOverAndRemoval) {
     const std::string longCommand = "\"C:\\Other Tools\\other.exe\" /x:" + std::string(1500, 'L');
     CreateOtherFileType(longCommand);
+    const Lines before = Registry();
     AssociateFileType("QXT", "XML Pad", 1);
     EXPECT_EQ(BackupValue("command"), longCommand);
     AssociateFileType("QXT", "", 0);
-    EXPECT_EQ(Registry(), Joined({ExtensionNaming(OtherType), OtherTypeRestored(longCommand)}));
+    EXPECT_EQ(Registry(), before);
 }
 
 TEST_F(AssociationTest, QuotedCommandsSurviveTakeOverAndRemoval) {
@@ -334,10 +391,11 @@ TEST_F(AssociationTest, QuotedCommandsSurviveTakeOverAndRemoval) {
                                       "\"C:\\Other Tools\\other.exe\"", "\"", "\"\""}) {
         SCOPED_TRACE(command);
         CreateOtherFileType(command);
+        const Lines before = Registry();
         AssociateFileType("QXT", "XML Pad", 1);
         EXPECT_EQ(BackupValue("command"), command);
         AssociateFileType("QXT", "", 0);
-        EXPECT_EQ(Registry(), Joined({ExtensionNaming(OtherType), OtherTypeRestored(command)}));
+        EXPECT_EQ(Registry(), before);
     }
 }
 
@@ -375,6 +433,47 @@ TEST_F(AssociationTest, RemovalOfTheOwnTypeDeletesOwnOlderAndExtensionKeys) {
     EXPECT_EQ(Backup(), Lines{"KeyName=" + OtherType});
 }
 
+// Other software and the system keep values and subkeys of their own in the
+// extension key, put there before the install or while it is in place.
+TEST_F(AssociationTest, RemovalOfAFreshInstallKeepsWhatOthersPutIntoTheExtensionKey) {
+    struct Case {
+        const char* name;
+        std::vector<RegistryEntry> entries;
+        Lines emptyKeys;
+        bool addedWhileInstalled;
+    };
+    const std::vector<Case> cases = {
+        {"nothing", {}, {}, false},
+        {"Content Type and PerceivedType",
+         {{ExtKey, "Content Type", REG_SZ, Sz("text/x-qxt")},
+          {ExtKey, "PerceivedType", REG_SZ, Sz("text")}},
+         {},
+         false},
+        {"ShellNew", {{ExtKey + "\\ShellNew", "NullFile", REG_SZ, Sz("")}}, {}, false},
+        {"OpenWithProgids",
+         {{ExtKey + "\\OpenWithProgids", OwnType, REG_NONE, ""},
+          {ExtKey + "\\OpenWithProgids", OtherType, REG_NONE, ""}},
+         {},
+         true},
+        {"an expandable value and an empty subkey",
+         {{ExtKey, "Tool", REG_EXPAND_SZ, Sz("%ProgramFiles%\\t.exe")}},
+         {ExtKey + "\\PersistentHandler"},
+         true},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        cleanup_.DeleteAll();
+        test::SetEntries(c.entries, c.emptyKeys);
+        const Lines foreign = Registry();
+        if (c.addedWhileInstalled) cleanup_.DeleteAll();
+        AssociateFileType("QXT", "XML Pad", 1);
+        EXPECT_EQ(test::DefaultText(ExtKey), OwnType);
+        if (c.addedWhileInstalled) test::SetEntries(c.entries, c.emptyKeys);
+        AssociateFileType("QXT", "", 0);
+        EXPECT_EQ(Registry(), foreign);
+    }
+}
+
 TEST_F(AssociationTest, RemovalWithoutFileTypeAndBackupChangesNothing) {
     SetDefaultText(OlderType, "older");
     AssociateFileType("QXT", "", 0);
@@ -406,6 +505,63 @@ TEST_F(AssociationTest, OtherInstallValuesChangeNothing) {
         test::DeleteTree(OtherType);
     }
     EXPECT_FALSE(IniFileWritten());
+}
+
+// A take-over without a backup that reads back whole could never be undone,
+// so it changes nothing. A removal whose writes fail keeps the section, and a
+// later removal finishes the job.
+TEST_F(AssociationTest, NothingIsLostWhenTheBackupCannotBeWrittenOrRestored) {
+    struct TakeOverCase {
+        const char* name;
+        std::string ini;
+        std::string command;
+    };
+    const TakeOverCase takeOvers[] = {
+        {"INI file in a missing folder", folder_.File("missing\\Quillot.ini"), OtherCommand},
+        {"command too long to read back", folder_.File("Quillot.ini"),
+         "other.exe /x:" + std::string(20000, 'L')},
+    };
+    for (const TakeOverCase& c : takeOvers) {
+        SCOPED_TRACE(c.name);
+        cleanup_.DeleteAll();
+        UseIni(c.ini);
+        CreateOtherFileType(c.command);
+        const Lines before = Registry();
+        AssociateFileType("QXT", "XML Pad", 1);
+        EXPECT_EQ(Registry(), before);
+        EXPECT_TRUE(Backup().empty());
+    }
+    EXPECT_EQ(messageBoxes_.Shown().size(), 1u);  // the store's "IniFile WriteError"
+
+    UseIni(folder_.File("Quillot.ini"));
+    for (const bool fiveKeyForm : {true, false}) {
+        SCOPED_TRACE(fiveKeyForm ? "five-key section" : "section with items");
+        cleanup_.DeleteAll();
+        CreateOtherFileType();
+        const Lines before = Registry();
+        if (fiveKeyForm) {
+            WriteIni("KeyName", OtherType);
+            WriteIni("command", OtherCommand);
+        } else {
+            AssociateFileType("QXT", "XML Pad", 1);
+        }
+        const Lines backup = Backup();
+        ASSERT_FALSE(backup.empty());
+        // No lasting key can be created below a volatile one.
+        test::DeleteTree(OtherOpen);
+        test::CreateKey(OtherOpen, true);
+        AssociateFileType("QXT", "", 0);
+        EXPECT_EQ(Backup(), backup);
+
+        test::DeleteTree(OtherOpen);
+        test::CreateKey(OtherOpen);
+        AssociateFileType("QXT", "", 0);
+        EXPECT_TRUE(Backup().empty());
+        EXPECT_EQ(test::DefaultText(OtherOpen + "\\command"), OtherCommand);
+        if (!fiveKeyForm) {
+            EXPECT_EQ(Registry(), before);
+        }
+    }
 }
 
 // Run by ProgramPathWithSpacesIsQuotedOnlyInTheOpenCommand from a copy of

@@ -85,6 +85,19 @@ bool KeyExists(const std::string& path) {
     return OpenKey(path).get() != nullptr;
 }
 
+std::string DefaultText(const std::string& path) {
+    OpenKey key(path);
+    DWORD size = 0;
+    if (!key.get() ||
+        RegQueryValueExA(key.get(), "", nullptr, nullptr, nullptr, &size) != ERROR_SUCCESS) {
+        return "<none>";
+    }
+    std::string data(size, '\0');
+    RegQueryValueExA(key.get(), "", nullptr, nullptr, reinterpret_cast<BYTE*>(data.data()), &size);
+    data.resize(size);
+    return data.substr(0, data.find('\0'));
+}
+
 void SetRegistryValue(const std::string& path, const std::string& name, DWORD type,
                       const std::string& bytes) {
     HKEY key;
@@ -101,6 +114,28 @@ void SetRegistryValue(const std::string& path, const std::string& name, DWORD ty
 
 void SetDefaultText(const std::string& path, const std::string& text) {
     SetRegistryValue(path, "", REG_SZ, std::string(text.c_str(), text.size() + 1));
+}
+
+void CreateKey(const std::string& path, bool isVolatile) {
+    HKEY key;
+    if (RegCreateKeyExA(HKEY_CLASSES_ROOT, path.c_str(), 0, nullptr,
+                        isVolatile ? REG_OPTION_VOLATILE : REG_OPTION_NON_VOLATILE, KEY_ALL_ACCESS,
+                        nullptr, &key, nullptr) != ERROR_SUCCESS) {
+        throw std::runtime_error("cannot create HKCR\\" + path);
+    }
+    RegCloseKey(key);
+}
+
+std::string Sz(const std::string& text) {
+    return text + '\0';
+}
+
+void SetEntries(const std::vector<RegistryEntry>& entries,
+                const std::vector<std::string>& emptyKeys) {
+    for (const RegistryEntry& entry : entries)
+        SetRegistryValue(entry.path, entry.name, entry.type, entry.bytes);
+    for (const std::string& key : emptyKeys)
+        CreateKey(key);
 }
 
 void DeleteTree(const std::string& path) {

@@ -11,10 +11,27 @@
 namespace quillot::test {
 
 bool KeyExists(const std::string& path);
+// The key's default value up to its first NUL; "<none>" where there is none.
+std::string DefaultText(const std::string& path);
 // Creates the key with its path and sets the value ("" is the default value).
 void SetRegistryValue(const std::string& path, const std::string& name, DWORD type,
                       const std::string& bytes);
 void SetDefaultText(const std::string& path, const std::string& text);  // REG_SZ with its NUL
+// Creates the key with its path, with no value; a volatile key refuses
+// non-volatile subkeys, which makes writes below it fail.
+void CreateKey(const std::string& path, bool isVolatile = false);
+
+// One value to put into the registry, for tables of test rows.
+struct RegistryEntry {
+    std::string path;
+    std::string name;  // "" for the default value
+    DWORD type;
+    std::string bytes;  // as stored: Sz() adds the NUL of a string
+};
+std::string Sz(const std::string& text);
+// Sets the values, then creates the keys that hold none.
+void SetEntries(const std::vector<RegistryEntry>& entries,
+                const std::vector<std::string>& emptyKeys = {});
 // Deletes the key with everything below it; a missing key is fine.
 void DeleteTree(const std::string& path);
 
@@ -38,8 +55,9 @@ class RegistryCleanup {
     RegistryCleanup(const RegistryCleanup&) = delete;
     RegistryCleanup& operator=(const RegistryCleanup&) = delete;
 
-  private:
     void DeleteAll() const;
+
+  private:
     std::vector<std::string> keys_;
 };
 
