@@ -21,6 +21,7 @@
 #include "reader/field_extractor.h"
 #include "reader/line_splitter.h"
 #include "reader/pad_document.h"
+#include "reader/text_encoding.h"
 #include "reader/vocabulary.h"
 #include "report/report_settings.h"
 #include "report/rtf_text.h"
@@ -87,8 +88,13 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const size_t otherBlockSize = size == 0 ? 1 : 1 + data[size / 2] % 64;
     Split(data, size, otherBlockSize);
     const std::vector<std::string> lines = SnapshotSourceLines();
+    const TextEncoding encoding = SourceEncoding;
     Split(data, size, ReadBlockSize);
     FUZZ_CHECK(SnapshotSourceLines() == lines, "the block size changed the lines");
+    FUZZ_CHECK(SourceEncoding == encoding, "the block size changed the encoding");
+    FUZZ_CHECK(encoding == TextEncoding::Windows1252 ||
+                   IsValidUtf8(std::string_view(reinterpret_cast<const char*>(data), size)),
+               "a document that is not valid UTF-8 counts as UTF-8");
     CheckSourceLineShape();
     CheckLookups();
 

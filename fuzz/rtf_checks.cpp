@@ -3,6 +3,8 @@
 #include <string>
 
 #include "fuzz/fuzz_check.h"
+#include "reader/pad_document.h"
+#include "reader/text_encoding.h"
 
 namespace quillot::fuzz {
 namespace {
@@ -50,11 +52,23 @@ void CheckGroupsAndControlWords(std::string_view text) {
             while (end < text.size() && IsAsciiLetter(text[end]))
                 ++end;
             const std::string_view word = text.substr(i + 1, end - i - 1);
-            FUZZ_CHECK(
-                IsWritersControlWord(word),
-                ("a control word that the writers never write: " + std::string(word)).c_str());
+            if (word == "u") {
+                // A character of a UTF-8 document: "\\u", a signed number, "?".
+                FUZZ_CHECK(SourceEncoding == TextEncoding::Utf8,
+                           "a \\u escape in a single-byte document");
+                if (end < text.size() && text[end] == '-') ++end;
+            } else {
+                FUZZ_CHECK(
+                    IsWritersControlWord(word),
+                    ("a control word that the writers never write: " + std::string(word)).c_str());
+            }
             while (end < text.size() && IsDigit(text[end]))
                 ++end;
+            if (word == "u") {
+                FUZZ_CHECK(end < text.size() && text[end] == '?',
+                           "a \\u escape without its fallback character");
+                ++end;
+            }
             i = end - 1;
         }
     }
@@ -75,6 +89,16 @@ void CheckReport(std::string_view text, ReportKind kind, bool exact) {
         if (text[i] == '\r' && kind == ReportKind::Paragraphs) {
             FUZZ_CHECK(i + 1 < text.size() && text[i + 1] == '\n',
                        "a CR of a value was not turned into a paragraph end");
+        }
+    }
+    if (SourceEncoding == TextEncoding::Utf8) {
+        // Every character of a UTF-8 document went into a \u escape; the bytes
+        // above 127 left are those that start no valid sequence.
+        for (size_t i = 0; i < text.size(); ++i) {
+            uint32_t codePoint = 0;
+            FUZZ_CHECK(static_cast<unsigned char>(text[i]) < 0x80 ||
+                           Utf8SequenceAt(text, i, codePoint) == 0,
+                       "a UTF-8 character reached the report unescaped");
         }
     }
     if (exact) CheckGroupsAndControlWords(text);

@@ -1,7 +1,8 @@
 // Properties of a written report that hold for every document: the frame,
-// the CR LF line ends and, when no paragraph of it can have been cut short,
-// balanced groups and no control word that the writers do not write
-// themselves, so document text can neither close a group nor inject RTF.
+// the CR LF line ends, no UTF-8 character of a UTF-8 document left unescaped
+// and, when no paragraph of it can have been cut short, balanced groups and
+// no control word that the writers do not write themselves, so document text
+// can neither close a group nor inject RTF.
 #pragma once
 
 #include <string_view>

@@ -12,9 +12,11 @@ void AddSourceLine(std::string_view line) {
 
 LineSplitter::LineSplitter() {
     SourceLines.Clear();
+    SourceEncoding = TextEncoding::Windows1252;
 }
 
 void LineSplitter::Feed(const char* data, size_t size) {
+    encoding_.Feed(data, size);
     const char* const end = data + size;
     const char* run = data;  // start of the bytes not yet handed to the open line
     for (const char* p = FindFirstOfThree(data, end, '\r', '\n', '<'); p != end;
@@ -29,6 +31,7 @@ void LineSplitter::Feed(const char* data, size_t size) {
 
 void LineSplitter::Finish() {
     SourceLines.EndOpenLine();
+    SourceEncoding = encoding_.Result();
 }
 
 bool ReadSourceLines(const std::string& fileName) {

@@ -7,6 +7,8 @@
 #include <string>
 #include <string_view>
 
+#include "reader/text_encoding.h"
+
 namespace quillot {
 
 // Fills SourceLines from the file and returns whether the file exists (a
@@ -18,11 +20,15 @@ bool ReadSourceLines(const std::string& fileName);
 void AddSourceLine(std::string_view line);
 
 // The splitter itself, fed block by block; blocks may cut the text anywhere.
+// It also decides SourceEncoding from the bytes it sees.
 class LineSplitter {
   public:
-    LineSplitter();  // empties SourceLines
+    LineSplitter();  // empties SourceLines; SourceEncoding single-byte
     void Feed(const char* data, size_t size);
-    void Finish();  // ends the last line
+    void Finish();  // ends the last line and sets SourceEncoding
+
+  private:
+    EncodingDetector encoding_;
 };
 
 // Size of the blocks in which ReadSourceLines reads its file.

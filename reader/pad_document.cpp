@@ -6,6 +6,7 @@
 namespace quillot {
 
 LineTable SourceLines;
+TextEncoding SourceEncoding = TextEncoding::Windows1252;
 FieldTable PadFieldList;
 bool EnglishOnly = false;
 std::string TempFolder;

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "reader/line_table.h"
+#include "reader/text_encoding.h"
 
 namespace quillot {
 
@@ -41,6 +42,9 @@ class FieldTable {
 
 // The lines of the current document (filled by ReadSourceLines).
 extern LineTable SourceLines;
+// How the current document's text is encoded, decided from its whole file as
+// it is read. Single-byte until a file has been read to its end.
+extern TextEncoding SourceEncoding;
 // The fields of the current document (filled by ExtractPadFields).
 extern FieldTable PadFieldList;
 // While on, GetFieldValue answers only fields outside Program_Descriptions or

@@ -18,14 +18,14 @@ void WriteAllFieldsView(const ReportSettings& settings) {
         line.assign("\\plain\\f0\\fs16\\cf1\\ul ").append(name);
         if (field == nullptr || field->IsShort == 1) {
             line.append("\\plain\\f0\\fs16\\cf2\\b  ");
-            AppendEscapedRtf(line, value);
+            AppendEscapedRtf(line, value, SourceEncoding);
             line.append("\\plain\\f0\\fs16\\cf0");
             file.WriteLine(line);
         } else {
             line.append("\\plain\\f0\\fs16\\cf0");
             file.WriteLine(line);
             line.assign("\\par \\plain\\f0\\fs16\\cf2\\b ");
-            AppendEscapedRtf(line, value);
+            AppendEscapedRtf(line, value, SourceEncoding);
             line.append("\\plain\\f0\\fs16\\cf0");
             file.WriteLine(line);
         }

@@ -3,8 +3,27 @@
 #include "reader/byte_scan.h"
 
 namespace quillot {
+namespace {
 
-void AppendEscapedRtf(std::string& out, std::string_view text) {
+// "\uN?" for one UTF-16 code unit, N as a signed 16-bit number.
+void AppendUnicodeEscape(std::string& out, uint32_t unit) {
+    out += "\\u";
+    out += std::to_string(unit < 0x8000 ? static_cast<int32_t>(unit)
+                                        : static_cast<int32_t>(unit) - 0x10000);
+    out += '?';
+}
+
+void AppendCodePoint(std::string& out, uint32_t codePoint) {
+    if (codePoint <= 0xFFFF) {
+        AppendUnicodeEscape(out, codePoint);
+        return;
+    }
+    const uint32_t offset = codePoint - 0x10000;
+    AppendUnicodeEscape(out, 0xD800 + (offset >> 10));
+    AppendUnicodeEscape(out, 0xDC00 + (offset & 0x3FF));
+}
+
+void AppendEscapedSingleByte(std::string& out, std::string_view text) {
     const char* const end = text.data() + text.size();
     const char* done = text.data();
     for (const char* special = FindFirstOfThree(done, end, '\\', '{', '}'); special != end;
@@ -17,10 +36,47 @@ void AppendEscapedRtf(std::string& out, std::string_view text) {
     out.append(done, end);
 }
 
-std::string EscapeRtf(std::string_view text) {
+// Sequences are taken greedily from the left; a byte above 127 that starts no
+// valid sequence is written as it is.
+void AppendEscapedUtf8(std::string& out, std::string_view text) {
+    const char* const begin = text.data();
+    const char* const end = begin + text.size();
+    const char* done = begin;
+    for (const char* p = FindFirstOfThreeOrHigh(done, end, '\\', '{', '}'); p != end;
+         p = FindFirstOfThreeOrHigh(done, end, '\\', '{', '}')) {
+        out.append(done, p);
+        done = p + 1;
+        if (static_cast<unsigned char>(*p) < 0x80) {  // "\\", "{" or "}"
+            out += '\\';
+            out += *p;
+            continue;
+        }
+        uint32_t codePoint = 0;
+        const size_t length = Utf8SequenceAt(text, static_cast<size_t>(p - begin), codePoint);
+        if (length == 0) {
+            out += *p;
+            continue;
+        }
+        AppendCodePoint(out, codePoint);
+        done = p + length;
+    }
+    out.append(done, end);
+}
+
+}  // namespace
+
+void AppendEscapedRtf(std::string& out, std::string_view text, TextEncoding encoding) {
+    if (encoding == TextEncoding::Utf8) {
+        AppendEscapedUtf8(out, text);
+    } else {
+        AppendEscapedSingleByte(out, text);
+    }
+}
+
+std::string EscapeRtf(std::string_view text, TextEncoding encoding) {
     std::string result;
     result.reserve(text.size() + 8);
-    AppendEscapedRtf(result, text);
+    AppendEscapedRtf(result, text, encoding);
     return result;
 }
 

@@ -6,13 +6,17 @@
 #include <string>
 #include <string_view>
 
+#include "reader/text_encoding.h"
+
 namespace quillot {
 
 // Document text made safe for RTF: "\" -> "\\", "{" -> "\{", "}" -> "\}".
-// CR and every other byte stay as they are.
-std::string EscapeRtf(std::string_view text);
-// Appends EscapeRtf(text) to `out`.
-void AppendEscapedRtf(std::string& out, std::string_view text);
+// In UTF-8 text each complete, valid multi-byte sequence becomes "\u", its
+// UTF-16 code unit as a signed 16-bit number, and "?" (two such escapes for a
+// code point above U+FFFF). CR and every other byte stay as they are.
+std::string EscapeRtf(std::string_view text, TextEncoding encoding);
+// Appends EscapeRtf(text, encoding) to `out`.
+void AppendEscapedRtf(std::string& out, std::string_view text, TextEncoding encoding);
 
 std::string LabelRun(std::string_view text);        // "\cf1 " + text + ": "
 std::string HeadingRun(std::string_view text);      // "{\cf1\b " + text + ": }"

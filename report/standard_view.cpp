@@ -80,7 +80,7 @@ void WriteReleaseRows(ReportFile& file) {
                         ValueRun(CostText()));
 
     if (!GetFieldValue("Has_Expire_Info").empty()) {
-        file.WriteParagraph(LabelRun("Expires") + ValueRun(EscapeRtf(ExpiryText())));
+        file.WriteParagraph(LabelRun("Expires") + ValueRun(DocumentText(ExpiryText())));
         const std::string other = Field("Expire_Other_Info");
         if (!other.empty()) file.WriteParagraph(LabelRun("Expire Other Info") + ValueRun(other));
         file.WriteParagraph("");
@@ -158,7 +158,7 @@ void WriteAddressRows(ReportFile& file, const ReportSettings& settings) {
     file.WriteParagraph(LabelRun("ScnShot") + ValueRun(Field("Application_Screenshot_URL")));
     file.WriteParagraph(LabelRun("Info") + ValueRun(Field("Application_Info_URL")));
     file.WriteParagraph(LabelRun("XML") +
-                        ValueRun(EscapeRtf(XmlFileUrl(settings.currentFilePath))));
+                        ValueRun(DocumentText(XmlFileUrl(settings.currentFilePath))));
     file.WriteParagraph("");
 }
 

@@ -44,7 +44,7 @@ void WriteSummaryView(const ReportSettings& settings) {
     file.WriteParagraph(LabelRun("By") + ValueRun(Publisher()));
     file.WriteParagraph("");
     file.WriteParagraph(LabelRun("AppXML") +
-                        ValueRun(EscapeRtf(XmlFileUrl(settings.currentFilePath))));
+                        ValueRun(DocumentText(XmlFileUrl(settings.currentFilePath))));
     file.WriteParagraph("");
     file.WriteParagraph(os);
     file.WriteParagraph("");
@@ -53,7 +53,7 @@ void WriteSummaryView(const ReportSettings& settings) {
         StrongValueRun(Field("Program_Specific_Category") + " - " + Field("Program_Categories")));
     file.WriteParagraph("");
     if (!GetFieldValue("Has_Expire_Info").empty()) {
-        file.WriteParagraph(LabelRun("Expiration") + ValueRun(EscapeRtf(ExpiryText())));
+        file.WriteParagraph(LabelRun("Expiration") + ValueRun(DocumentText(ExpiryText())));
         file.WriteParagraph("");
     }
     const std::string otherExpiry = Field("Expire_Other_Info");

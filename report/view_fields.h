@@ -9,9 +9,14 @@
 
 namespace quillot {
 
+// Text of the current document escaped for RTF, in the document's encoding.
+inline std::string DocumentText(std::string_view text) {
+    return EscapeRtf(text, SourceEncoding);
+}
+
 // A field's value escaped for RTF, or empty text.
 inline std::string Field(const char* tag) {
-    return EscapeRtf(FieldValueView(tag));
+    return DocumentText(FieldValueView(tag));
 }
 
 // The first of the tags that has a value (escaped), or empty text.

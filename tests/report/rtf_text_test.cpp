@@ -14,9 +14,9 @@ TEST(RtfText, RunFormats) {
 }
 
 TEST(RtfText, EscapingCoversBackslashAndBracesOnly) {
-    EXPECT_EQ(EscapeRtf("C:\\Tools\\{x}"), "C:\\\\Tools\\\\\\{x\\}");
-    EXPECT_EQ(EscapeRtf("a\rb\xE9;"), "a\rb\xE9;");
-    EXPECT_EQ(EscapeRtf("}{\\field{\\*\\fldinst HYPERLINK}}"),
+    EXPECT_EQ(EscapeRtf("C:\\Tools\\{x}", TextEncoding::Windows1252), "C:\\\\Tools\\\\\\{x\\}");
+    EXPECT_EQ(EscapeRtf("a\rb\xE9;", TextEncoding::Windows1252), "a\rb\xE9;");
+    EXPECT_EQ(EscapeRtf("}{\\field{\\*\\fldinst HYPERLINK}}", TextEncoding::Windows1252),
               "\\}\\{\\\\field\\{\\\\*\\\\fldinst HYPERLINK\\}\\}");
 }
 
