@@ -3,6 +3,7 @@
 #include <cstdint>
 
 #include "reader/pad_document.h"
+#include "reader/text_encoding.h"
 #include "reader/vocabulary.h"
 
 namespace quillot {
@@ -27,38 +28,15 @@ void AppendUtf8(std::string& out, uint32_t cp) {
     }
 }
 
-bool IsValidUtf8(std::string_view text) {
-    size_t i = 0;
-    while (i < text.size()) {
-        const auto c = static_cast<unsigned char>(text[i]);
-        size_t extra = 0;
-        uint32_t cp = 0;
-        if (c < 0x80) {
-            ++i;
-            continue;
-        } else if (c >= 0xC2 && c <= 0xDF) {
-            extra = 1;
-            cp = c & 0x1F;
-        } else if (c >= 0xE0 && c <= 0xEF) {
-            extra = 2;
-            cp = c & 0x0F;
-        } else if (c >= 0xF0 && c <= 0xF4) {
-            extra = 3;
-            cp = c & 0x07;
-        } else {
-            return false;
-        }
-        if (i + extra >= text.size()) return false;
-        for (size_t k = 1; k <= extra; ++k) {
-            const auto cc = static_cast<unsigned char>(text[i + k]);
-            if ((cc & 0xC0) != 0x80) return false;
-            cp = (cp << 6) | (cc & 0x3F);
-        }
-        const uint32_t minimum = extra == 1 ? 0x80 : extra == 2 ? 0x800 : 0x10000;
-        if (cp < minimum || cp > 0x10FFFF || (cp >= 0xD800 && cp <= 0xDFFF)) return false;
-        i += extra + 1;
+void AppendWindows1252Byte(std::string& out, char ch) {
+    const auto c = static_cast<unsigned char>(ch);
+    if (c < 0x80) {
+        out += ch;
+    } else if (c < 0xA0) {
+        AppendUtf8(out, kHighControls[c - 0x80]);
+    } else {
+        AppendUtf8(out, c);
     }
-    return true;
 }
 
 }  // namespace
@@ -66,14 +44,23 @@ bool IsValidUtf8(std::string_view text) {
 std::string Windows1252ToUtf8(std::string_view text) {
     std::string out;
     out.reserve(text.size() + text.size() / 8);
-    for (char ch : text) {
-        const auto c = static_cast<unsigned char>(ch);
-        if (c < 0x80) {
-            out += ch;
-        } else if (c < 0xA0) {
-            AppendUtf8(out, kHighControls[c - 0x80]);
+    for (char ch : text)
+        AppendWindows1252Byte(out, ch);
+    return out;
+}
+
+std::string DocumentTextToUtf8(std::string_view text, TextEncoding encoding) {
+    if (encoding != TextEncoding::Utf8) return Windows1252ToUtf8(text);
+    std::string out;
+    out.reserve(text.size() + 8);
+    for (size_t i = 0; i < text.size();) {
+        uint32_t codePoint = 0;
+        const size_t length = Utf8SequenceAt(text, i, codePoint);
+        if (length != 0) {
+            out.append(text, i, length);
+            i += length;
         } else {
-            AppendUtf8(out, c);
+            AppendWindows1252Byte(out, text[i++]);
         }
     }
     return out;
@@ -128,14 +115,18 @@ std::string JsonString(std::string_view utf8) {
 
 void WriteFieldsAsJsonLines(std::ostream& out, std::string_view fileName) {
     const std::string file = JsonString(FileNameToUtf8(fileName));
+    const char* const encoding = SourceEncoding == TextEncoding::Utf8
+                                     ? ",\"encoding\":\"UTF-8\"}\n"
+                                     : ",\"encoding\":\"Windows-1252\"}\n";
     std::string line;
     for (const PadField& field : PadFieldList) {
         line = "{\"file\":" + file;
         line += ",\"tag\":" + JsonString(PadTagTable[static_cast<size_t>(field.TagNumber)]);
         line += ",\"number\":" + std::to_string(field.TagNumber);
-        line += ",\"section\":" + JsonString(Windows1252ToUtf8(field.Section));
-        line += ",\"value\":" + JsonString(Windows1252ToUtf8(field.Value));
-        line += field.IsShort ? ",\"short\":true}\n" : ",\"short\":false}\n";
+        line += ",\"section\":" + JsonString(DocumentTextToUtf8(field.Section, SourceEncoding));
+        line += ",\"value\":" + JsonString(DocumentTextToUtf8(field.Value, SourceEncoding));
+        line += field.IsShort ? ",\"short\":true" : ",\"short\":false";
+        line += encoding;
         out << line;
     }
 }

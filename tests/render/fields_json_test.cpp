@@ -37,9 +37,26 @@ TEST_F(FieldsJsonLines, OneObjectPerField) {
     WriteFieldsAsJsonLines(out, "dir/f.xml");
     EXPECT_EQ(out.str(),
               "{\"file\":\"dir/f.xml\",\"tag\":\"Program_Name\",\"number\":24,\"section\":\"\","
-              "\"value\":\"Caf\xC3\xA9 \\\"X\\\"\",\"short\":true}\n"
+              "\"value\":\"Caf\xC3\xA9 \\\"X\\\"\",\"short\":true,\"encoding\":\"Windows-1252\"}\n"
               "{\"file\":\"dir/f.xml\",\"tag\":\"Char_Desc_2000\",\"number\":64,"
-              "\"section\":\"English\",\"value\":\"one\\rtwo\",\"short\":true}\n");
+              "\"section\":\"English\",\"value\":\"one\\rtwo\",\"short\":true,"
+              "\"encoding\":\"Windows-1252\"}\n");
+}
+
+// A UTF-8 document's text is passed on once encoded; only a byte outside a
+// valid sequence (here one from a named entity) is decoded from Windows-1252.
+TEST_F(FieldsJsonLines, Utf8DocumentKeepsItsText) {
+    test::LoadDocumentText(
+        "<?xml version=\"1.0\" encoding=\"utf-8\"?><Program_Descriptions><Fran\xC3\xA7"
+        "ais>"
+        "<Keywords>caf\xC3\xA9 &eacute; \xF0\x9F\x98\x80</Keywords>");
+    std::ostringstream out;
+    WriteFieldsAsJsonLines(out, "f.xml");
+    EXPECT_EQ(out.str(),
+              "{\"file\":\"f.xml\",\"tag\":\"Keywords\",\"number\":59,"
+              "\"section\":\"Fran\xC3\xA7"
+              "ais\",\"value\":\"caf\xC3\xA9 \xC3\xA9 \xF0\x9F\x98\x80\","
+              "\"short\":true,\"encoding\":\"UTF-8\"}\n");
 }
 
 }  // namespace
