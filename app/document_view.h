@@ -1,11 +1,14 @@
 // One read-only rich-edit view of the main window. It shows the file it last
-// loaded: RTF content rendered, anything else as plain text.
+// loaded: RTF content rendered, anything else as plain text, read as UTF-8 or
+// as single-byte text as its caller says.
 #pragma once
 
 #include <windows.h>
 #include <richedit.h>
 
 #include <string>
+
+#include "reader/text_encoding.h"
 
 namespace quillot {
 
@@ -15,16 +18,21 @@ class DocumentView {
     bool Create(HWND parent, int id);
     HWND Handle() const { return hwnd_; }
 
-    // Replaces the whole content with the file's. False when it cannot be read.
-    bool LoadFile(const std::string& path);
+    // Replaces the whole content with the file's; plain text is decoded as
+    // `textEncoding` says. False when it cannot be read.
+    bool LoadFile(const std::string& path, TextEncoding textEncoding = TextEncoding::Windows1252);
     void SetBackground(COLORREF color);
     // The font (face, size, colour, style) for the whole text and what follows.
     void SetFont(const CHARFORMAT2A& format);
     void SetTextColor(COLORREF color);
-    // The text as shown (without formatting).
+    // The text as shown (without formatting), in the ANSI code page.
     std::string Text() const;
+    // The same as UTF-16, every character as itself.
+    std::wstring UnicodeText() const;
 
   private:
+    // Replaces the content with what the callback delivers, in this format.
+    bool StreamIn(WPARAM format, EDITSTREAMCALLBACK callback, DWORD_PTR cookie);
     void ApplyFont();
 
     HWND hwnd_ = nullptr;

@@ -131,7 +131,7 @@ void TFrm::PageControl1Change() {
         const std::string report = TempFolder + kPageReports[page];
         if (IsExistingFile(report)) views_[page].LoadFile(report);
     } else if (page == SourcePage) {
-        if (IsExistingFile(CurrentFilePath)) views_[page].LoadFile(CurrentFilePath);
+        if (IsExistingFile(CurrentFilePath)) views_[page].LoadFile(CurrentFilePath, SourceEncoding);
     }
     CurTab = page;
 }
