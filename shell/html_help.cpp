@@ -4,18 +4,9 @@
 
 #include "reader/file_system.h"
 #include "shell/html_help_engine.h"
+#include "shell/system_library.h"
 
 namespace quillot {
-
-namespace {
-
-std::string SystemFolder() {
-    char buffer[261] = {};
-    UINT n = GetSystemDirectoryA(buffer, sizeof buffer);
-    return n < sizeof buffer ? std::string(buffer, n) : std::string();
-}
-
-}  // namespace
 
 HMODULE HtmlHelpLibrary = nullptr;
 HtmlHelpFunction HtmlHelpEntry = nullptr;

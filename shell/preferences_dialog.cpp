@@ -8,6 +8,7 @@
 #include "settings/program_location.h"
 #include "settings/settings_store.h"
 #include "shell/open_file_dialog.h"
+#include "shell/system_library.h"
 
 namespace quillot {
 
@@ -143,7 +144,12 @@ void TDlgSetup::CreatePage() {
     SendMessageA(tabs, TCM_INSERTITEMA, 0, reinterpret_cast<LPARAM>(&item));
     page_ =
         CreateDialogParamA(GetModuleHandleA(nullptr), "DLG_SETUP_EXTENSIONS", tabs, PageProc, 0);
-    if (page_ != nullptr) EnableThemeDialogTexture(page_, ETDT_ENABLETAB);
+    // The theme library comes from the system folder; without it the page
+    // keeps the plain dialog background.
+    using EnableThemeDialogTextureFunction = HRESULT(WINAPI*)(HWND, DWORD);
+    static const auto enableTexture =
+        SystemFunction<EnableThemeDialogTextureFunction>("uxtheme.dll", "EnableThemeDialogTexture");
+    if (page_ != nullptr && enableTexture != nullptr) enableTexture(page_, ETDT_ENABLETAB);
 }
 
 void TDlgSetup::ApplyLayout() {
