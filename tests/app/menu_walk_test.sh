@@ -64,7 +64,7 @@ open_and_close '^Colou?r$' 'alt+o x' 'Escape'
 open_and_close '^Colou?r$' 'alt+o b' 'Escape'
 open_and_close '^About Quillot$' 'alt+h a' 'Return'
 open_and_close '^About Quillot$' 'alt+h a' 'Escape'
-open_and_close 'Quillot Help' 'F1' 'alt+F4'
+open_and_close '^Help for Quillot$' 'F1' 'alt+F4'
 
 focus_main
 xdotool key --delay 150 F8 F7 shift+F8 shift+F7 F5 alt+v b

@@ -28,7 +28,7 @@ BOOL CALLBACK FindHelpWindow(HWND window, LPARAM lParam) {
     DWORD process = 0;
     GetWindowThreadProcessId(window, &process);
     if (process == GetCurrentProcessId() && IsWindowVisible(window) &&
-        test::TextOf(window) == "Quillot Help") {
+        test::TextOf(window) == "Help for Quillot") {
         *reinterpret_cast<HWND*>(lParam) = window;
         return FALSE;
     }
