@@ -3,11 +3,6 @@
 #include "app/window_thunk.h"
 
 namespace quillot {
-namespace {
-
-constexpr const char* kClassName = "QuillotApplication";
-
-}  // namespace
 
 Application::~Application() {
     if (hwnd_) DestroyWindow(hwnd_);
@@ -20,13 +15,13 @@ bool Application::Create(HINSTANCE instance, const std::string& title) {
     windowClass.hInstance = instance;
     windowClass.hIcon = LoadIconA(instance, "MAIN");
     windowClass.hIconSm = windowClass.hIcon;
-    windowClass.lpszClassName = kClassName;
+    windowClass.lpszClassName = ApplicationClassName;
     if (!RegisterClassExA(&windowClass) && GetLastError() != ERROR_CLASS_ALREADY_EXISTS) {
         return false;
     }
     // A visible window of no size: it gives the program its entry in the task
     // list without showing anything on screen.
-    hwnd_ = CreateWindowExA(0, kClassName, title.c_str(),
+    hwnd_ = CreateWindowExA(0, ApplicationClassName, title.c_str(),
                             WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPSIBLINGS,
                             GetSystemMetrics(SM_CXSCREEN) / 2, GetSystemMetrics(SM_CYSCREEN) / 2, 0,
                             0, nullptr, nullptr, instance, this);
@@ -111,6 +106,20 @@ LRESULT Application::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
                 return 0;
             }
             break;
+        case WM_CLOSE:
+            // The task bar's "Close window" and Alt+F4 reach the owner: the main
+            // window closes as by its own close box (saving its settings).
+            // While a modal dialog disables it, the close waits for the user.
+            if (mainWindow_) {
+                if (IsWindowEnabled(mainWindow_)) SendMessageA(mainWindow_, WM_CLOSE, 0, 0);
+                return 0;
+            }
+            break;
+        case WM_ENDSESSION:
+            // The session may end as soon as the owner has answered: the main
+            // window must have closed by then.
+            if (mainWindow_) SendMessageA(mainWindow_, WM_ENDSESSION, wParam, lParam);
+            return 0;
         case WM_NCDESTROY:
             SetWindowLongPtrA(hwnd_, GWLP_USERDATA, 0);
             hwnd_ = nullptr;

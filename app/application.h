@@ -10,6 +10,9 @@
 
 namespace quillot {
 
+// The window class of the owner window.
+constexpr const char* ApplicationClassName = "QuillotApplication";
+
 template <typename T>
 LRESULT CALLBACK WindowThunk(HWND, UINT, WPARAM, LPARAM);
 

@@ -2,6 +2,8 @@
 
 #include <cstring>
 
+#include "shell/system_library.h"
+
 namespace quillot {
 namespace {
 
@@ -97,19 +99,10 @@ std::basic_string<Char> TextInCodePage(HWND hwnd, UINT codePage) {
     return text;
 }
 
-bool StartsWithRtf(HANDLE file) {
-    char head[5] = {};
-    DWORD got = 0;
-    const bool rtf = ReadFile(file, head, sizeof head, &got, nullptr) && got == sizeof head &&
-                     std::memcmp(head, "{\\rtf", sizeof head) == 0;
-    SetFilePointer(file, 0, nullptr, FILE_BEGIN);
-    return rtf;
-}
-
 }  // namespace
 
 bool LoadRichEditLibrary() {
-    static HMODULE library = LoadLibraryA("riched20.dll");
+    static HMODULE library = LoadSystemLibrary("riched20.dll");
     return library != nullptr;
 }
 
@@ -129,11 +122,11 @@ bool DocumentView::Create(HWND parent, int id) {
     return true;
 }
 
-bool DocumentView::LoadFile(const std::string& path, TextEncoding textEncoding) {
+bool DocumentView::LoadFile(const std::string& path, ViewFormat format, TextEncoding textEncoding) {
     HANDLE file = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
                               nullptr, OPEN_EXISTING, FILE_FLAG_SEQUENTIAL_SCAN, nullptr);
     if (file == INVALID_HANDLE_VALUE) return false;
-    const bool rtf = StartsWithRtf(file);
+    const bool rtf = format == ViewFormat::Rtf;
     if (!rtf && textEncoding == TextEncoding::Utf8) {
         // Decoded here and streamed in as UTF-16 text, which the control
         // never takes for RTF, whatever it holds.
@@ -150,6 +143,10 @@ bool DocumentView::LoadFile(const std::string& path, TextEncoding textEncoding) 
         StreamIn(rtf ? SF_RTF : SF_TEXT, ReadFromFile, reinterpret_cast<DWORD_PTR>(file));
     CloseHandle(file);
     return loaded;
+}
+
+void DocumentView::Clear() {
+    SetWindowTextA(hwnd_, "");
 }
 
 bool DocumentView::StreamIn(WPARAM format, EDITSTREAMCALLBACK callback, DWORD_PTR cookie) {

@@ -1,6 +1,6 @@
 // One read-only rich-edit view of the main window. It shows the file it last
-// loaded: RTF content rendered, anything else as plain text, read as UTF-8 or
-// as single-byte text as its caller says.
+// loaded, either as plain text (read as UTF-8 or as single-byte text) or, for
+// the program's own report files, as RTF: the caller says which.
 #pragma once
 
 #include <windows.h>
@@ -12,15 +12,23 @@
 
 namespace quillot {
 
+// How a view reads a file. The caller decides: a document is always shown as
+// plain text, whatever its content looks like; only report files are RTF.
+enum class ViewFormat { PlainText, Rtf };
+
 class DocumentView {
   public:
     // Creates the control as a hidden child of `parent`; false on failure.
     bool Create(HWND parent, int id);
     HWND Handle() const { return hwnd_; }
 
-    // Replaces the whole content with the file's; plain text is decoded as
-    // `textEncoding` says. False when it cannot be read.
-    bool LoadFile(const std::string& path, TextEncoding textEncoding = TextEncoding::Windows1252);
+    // Replaces the whole content with the file's, read in the format given;
+    // plain text is decoded as `textEncoding` says. False when it cannot be
+    // read.
+    bool LoadFile(const std::string& path, ViewFormat format,
+                  TextEncoding textEncoding = TextEncoding::Windows1252);
+    // Empties the view.
+    void Clear();
     void SetBackground(COLORREF color);
     // The font (face, size, colour, style) for the whole text and what follows.
     void SetFont(const CHARFORMAT2A& format);
@@ -40,7 +48,7 @@ class DocumentView {
     CHARFORMAT2A font_ = {};
 };
 
-// Loads the rich-edit library once; false when it is missing.
+// Loads the rich-edit library of the system folder once; false when it is missing.
 bool LoadRichEditLibrary();
 
 }  // namespace quillot

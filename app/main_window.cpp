@@ -4,6 +4,7 @@
 #include <commctrl.h>
 #include <shellapi.h>
 
+#include <cstdlib>
 #include <exception>
 
 #include "app/folder_list.h"
@@ -21,7 +22,6 @@
 namespace quillot {
 namespace {
 
-constexpr const char* kClassName = "TFrm";
 constexpr int kStatusBarId = 100;
 constexpr int kPageControlId = 101;
 constexpr int kFirstViewId = 110;
@@ -70,15 +70,15 @@ TFrm* TFrm::Create(Application& application, const FrmEnvironment& environment) 
     windowClass.hIcon = LoadIconA(instance, "MAIN");
     windowClass.hCursor = LoadCursorA(nullptr, MAKEINTRESOURCEA(32512));  // IDC_ARROW
     windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-    windowClass.lpszClassName = kClassName;
+    windowClass.lpszClassName = MainWindowClassName;
     if (!RegisterClassExA(&windowClass) && GetLastError() != ERROR_CLASS_ALREADY_EXISTS) {
         return nullptr;
     }
     auto* frm = new TFrm(application, environment);
     frm->MainMenu = LoadMenuA(instance, MAKEINTRESOURCEA(IDR_MAINMENU));
     HWND hwnd =
-        CreateWindowExA(0, kClassName, "Quillot", WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN, 197, 123,
-                        435, 300, application.Handle(), frm->MainMenu, instance, frm);
+        CreateWindowExA(0, MainWindowClassName, "Quillot", WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN,
+                        197, 123, 435, 300, application.Handle(), frm->MainMenu, instance, frm);
     if (!hwnd) {
         delete frm;
         return nullptr;
@@ -128,6 +128,7 @@ void TFrm::FormCreate() {
     contentColor = 0x800000;
     DragAcceptFiles(hwnd_, TRUE);
     CurTab = StandardPage;
+    RememberNormalRect();  // the designed placement, until the settings give another
     LoadSaveSettings(ReadMode);
     Img.Apply(reportFont);
     ApplyBackground();
@@ -351,15 +352,31 @@ bool TFrm::FormCloseQuery() {
     return true;
 }
 
+// Every way of ending comes here: the close box, Alt+F4, "E&xit", Alt+X,
+// Escape, a close through the owner window (task bar) and the end of the
+// session. A close that arrives while one is under way (from a message box's
+// loop) is ignored, so the settings are saved exactly once.
 bool TFrm::OnClose() {
+    if (closing_ || !hwnd_) return true;
+    closing_ = true;
     bool mayClose = true;
     try {
         mayClose = FormCloseQuery();
     } catch (const std::exception&) {
         mayClose = true;
     }
+    closing_ = false;
     if (mayClose) DestroyWindow(hwnd_);
     return true;
+}
+
+// Windows ends the process soon after this message returns: the window
+// closes as usual, and a real run then ends at once with its exit routines
+// (report files, trace settings).
+void TFrm::OnEndSession(bool ending) {
+    if (!ending) return;
+    OnClose();
+    if (environment_.endsMessageLoop) std::exit(0);
 }
 
 void TFrm::OnMenuSelect(UINT item, UINT flags, HMENU menu) {
@@ -384,6 +401,10 @@ LRESULT TFrm::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             return CreateControls() ? 0 : -1;
         case WM_SIZE:
             Layout();
+            RememberNormalRect();
+            return 0;
+        case WM_MOVE:
+            RememberNormalRect();
             return 0;
         case WM_PAINT:
             Guarded([this] { FormPaint(); });
@@ -408,6 +429,16 @@ LRESULT TFrm::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             break;
         case WM_CLOSE:
             OnClose();
+            return 0;
+        case WM_QUERYENDSESSION:
+            return TRUE;
+        case WM_ENDSESSION:
+            OnEndSession(wParam != FALSE);
+            return 0;
+        case kNoReportFolderMessage:
+            dialogs_.ShowError(hwnd_,
+                               "There is no temporary folder of your own for the report files, "
+                               "so no report can be shown.");
             return 0;
         case WM_DESTROY:
             application_.SetMainWindow(nullptr, nullptr);

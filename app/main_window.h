@@ -25,6 +25,9 @@ constexpr UINT HandOverMessage = 9999;
 constexpr WPARAM HandOverWParam = 9999;
 constexpr LPARAM HandOverLParam = 9999;
 
+// The window class of the main window.
+constexpr const char* MainWindowClassName = "TFrm";
+
 // The document being shown, or empty; read by the renderers.
 extern std::string CurrentFilePath;
 
@@ -34,7 +37,9 @@ struct FrmEnvironment {
     std::string systemTempPath;  // the platform's temporary folder
     std::vector<std::string> arguments;
     FrmDialogs* dialogs = nullptr;  // nullptr: the system's
-    bool endsMessageLoop = true;    // closing the window posts WM_QUIT
+    // A real run: closing the window posts WM_QUIT, and the end of the
+    // session ends the process.
+    bool endsMessageLoop = true;
 };
 
 // Page indices of PageControl1; page 0 has no tab.
@@ -119,6 +124,7 @@ class TFrm {
     void FormCreate();
     void FormPaint();
     void Layout();
+    void WriteReports(const std::string& fileName);
     void SetActivePage(int32_t page);
     void ApplySourceFont();
     void ChooseColorAndRender(int32_t& color);
@@ -129,6 +135,7 @@ class TFrm {
     std::string HelpFile() const;
     void SetStatusBarVisible(bool visible);
     void ApplyPlacement(int left, int top, int width, int height);
+    void RememberNormalRect();
     // Runs a handler; a failure shows its text in a message box and the
     // program goes on.
     template <typename Handler>
@@ -145,6 +152,9 @@ class TFrm {
     void OnMenuSelect(UINT item, UINT flags, HMENU menu);
     void OnNotify(const NMHDR& header);
     bool OnClose();
+    void OnEndSession(bool ending);
+    // Posted by the first paint when no report folder can be had.
+    static constexpr UINT kNoReportFolderMessage = WM_APP + 1;
 
     Application& application_;
     FrmEnvironment environment_;
@@ -160,9 +170,16 @@ class TFrm {
     ReportFontSurface Img;
     int32_t activePage_ = StandardPage;
     bool FirstPaintPending = true;
-    bool tempFolderChosen_ = false;
+    // Each LoadDocument shows a new document; every view remembers the
+    // document its text belongs to, and whether the report files on disk are
+    // a complete rendering of the document shown.
+    uint32_t documentSerial_ = 0;
+    uint32_t viewDocument_[4] = {};
+    bool reportsCurrent_ = false;
     bool startMaximized_ = false;
+    RECT normalRect_ = {};  // the normal-state rectangle, screen pixels
     bool everShown_ = false;
+    bool closing_ = false;
 };
 
 }  // namespace quillot

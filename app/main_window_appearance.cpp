@@ -1,6 +1,7 @@
 // Appearance and window settings of the main window: the report font and the
 // colours of the Format menu, the status bar, and their persistence in the
 // sections "Main" and "Main Window" of the INI file.
+#include <algorithm>
 #include <string>
 
 #include "app/main_window.h"
@@ -8,6 +9,27 @@
 #include "settings/settings_store.h"
 
 namespace quillot {
+namespace {
+
+// Bounds of the integers read from the INI file: whatever a file holds, the
+// program computes with values in these ranges.
+constexpr int32_t kMinFontSize = 1;     // points
+constexpr int32_t kMaxFontSize = 1638;  // the largest size a rich-edit control takes (in twips)
+constexpr int32_t kMinPosition = -32768;
+constexpr int32_t kMaxPosition = 32767;
+constexpr int32_t kMaxExtent = 32767;
+constexpr int32_t kDesignLeft = 197;  // where the window opens by design
+constexpr int32_t kDesignTop = 123;
+
+int32_t ExchangeInRange(const char* key, int32_t value, int32_t low, int32_t high) {
+    return std::clamp(ExchangeInt(key, value), low, high);
+}
+
+int32_t ExchangeColor(const char* key, int32_t value) {
+    return ExchangeInRange(key, value, 0, 0xFFFFFF);
+}
+
+}  // namespace
 
 void TFrm::LoadSaveSettings(int32_t mode) {
     BeginSection("", "Main", mode);
@@ -18,41 +40,59 @@ void TFrm::LoadSaveSettings(int32_t mode) {
 
     BeginSection("", "Main Window", mode);
     reportFont.face = ExchangeString("FntName", reportFont.face).substr(0, MaxFontFaceLength);
-    reportFont.size = ExchangeInt("FntSize", reportFont.size);
-    bgndColor = static_cast<COLORREF>(ExchangeInt("bgndColor", static_cast<int32_t>(bgndColor)));
-    labelColor = ExchangeInt("labelColor", labelColor);
-    contentColor = ExchangeInt("contentColor", contentColor);
+    reportFont.size = ExchangeInRange("FntSize", reportFont.size, kMinFontSize, kMaxFontSize);
+    bgndColor = static_cast<COLORREF>(ExchangeColor("bgndColor", static_cast<int32_t>(bgndColor)));
+    labelColor = ExchangeColor("labelColor", labelColor);
+    contentColor = ExchangeColor("contentColor", contentColor);
     reportFont.color =
-        static_cast<COLORREF>(ExchangeInt("xmlColor", static_cast<int32_t>(reportFont.color)));
-    CurTab = ExchangeInt("CurTab", CurTab);
+        static_cast<COLORREF>(ExchangeColor("xmlColor", static_cast<int32_t>(reportFont.color)));
+    CurTab = ExchangeInt("CurTab", CurTab);  // a value that names no page opens the Std tab
     SetStatusBarVisible(ExchangeBool("StsBar", StatusBarVisible()));
 
-    WINDOWPLACEMENT placement = {};
-    placement.length = sizeof placement;
-    GetWindowPlacement(hwnd_, &placement);
     const bool isMaximized =
         everShown_ ? (GetWindowLongA(hwnd_, GWL_STYLE) & WS_MAXIMIZE) != 0 : startMaximized_;
     const bool maximized = ExchangeBool("Maximized", isMaximized);
     if (!(mode == WriteMode && maximized)) {
-        // The normal-state rectangle, also while the window is minimised.
-        const RECT& normal = placement.rcNormalPosition;
-        const int left = ExchangeInt("Left", normal.left);
-        const int top = ExchangeInt("Top", normal.top);
-        const int width = ExchangeInt("Width", normal.right - normal.left);
-        const int height = ExchangeInt("Height", normal.bottom - normal.top);
+        // The normal-state rectangle in screen pixels, also while the window
+        // is maximised or minimised.
+        const RECT& normal = normalRect_;
+        const int left = ExchangeInRange("Left", normal.left, kMinPosition, kMaxPosition);
+        const int top = ExchangeInRange("Top", normal.top, kMinPosition, kMaxPosition);
+        const int width = ExchangeInRange("Width", normal.right - normal.left,
+                                          GetSystemMetrics(SM_CXMINTRACK), kMaxExtent);
+        const int height = ExchangeInRange("Height", normal.bottom - normal.top,
+                                           GetSystemMetrics(SM_CYMINTRACK), kMaxExtent);
         if (mode == ReadMode) ApplyPlacement(left, top, width, height);
     }
     if (mode == ReadMode) startMaximized_ = maximized;
     EndSection(4);
 }
 
+// Puts the window's normal state at the rectangle given in screen pixels. A
+// rectangle that lies entirely off every monitor moves to the primary one.
 void TFrm::ApplyPlacement(int left, int top, int width, int height) {
-    WINDOWPLACEMENT placement = {};
-    placement.length = sizeof placement;
-    GetWindowPlacement(hwnd_, &placement);
-    placement.rcNormalPosition = RECT{left, top, left + width, top + height};
-    placement.showCmd = IsWindowVisible(hwnd_) ? placement.showCmd : SW_HIDE;
-    SetWindowPlacement(hwnd_, &placement);
+    RECT wanted = {left, top, left + width, top + height};
+    if (MonitorFromRect(&wanted, MONITOR_DEFAULTTONULL) == nullptr) {
+        MONITORINFO monitor = {};
+        monitor.cbSize = sizeof monitor;
+        GetMonitorInfoA(MonitorFromPoint(POINT{0, 0}, MONITOR_DEFAULTTOPRIMARY), &monitor);
+        const RECT& work = monitor.rcWork;
+        width = std::min<int>(width, work.right - work.left);
+        height = std::min<int>(height, work.bottom - work.top);
+        left = work.left +
+               std::max<int>(0, std::min<int>(kDesignLeft, work.right - work.left - width));
+        top =
+            work.top + std::max<int>(0, std::min<int>(kDesignTop, work.bottom - work.top - height));
+    }
+    SetWindowPos(hwnd_, nullptr, left, top, width, height,
+                 SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOOWNERZORDER);
+    RememberNormalRect();
+}
+
+// Keeps the rectangle of the normal state, in screen pixels, for saving.
+void TFrm::RememberNormalRect() {
+    if (IsIconic(hwnd_) || IsZoomed(hwnd_)) return;
+    GetWindowRect(hwnd_, &normalRect_);
 }
 
 void TFrm::ApplyBackground() {

@@ -10,13 +10,17 @@
 #include "app/folder_list.h"
 #include "app/main_window.h"
 #include "app/report_cleanup.h"
+#include "app/report_folder.h"
 #include "reader/field_extractor.h"
 #include "reader/file_system.h"
 #include "reader/line_splitter.h"
 #include "reader/pad_document.h"
 #include "reader/text_util.h"
 #include "reader/vocabulary.h"
+#include "report/all_fields_view.h"
 #include "report/report_settings.h"
+#include "report/standard_view.h"
+#include "report/summary_view.h"
 #include "resources/resource.h"
 #include "settings/settings_store.h"
 #include "shell/version_info.h"
@@ -30,6 +34,16 @@ namespace {
 
 // The report file shown on each of the pages 0 to 2.
 const char* const kPageReports[] = {SummaryReportName, StandardReportName, AllFieldsReportName};
+
+// The writers of a rendering, in their order (the Summary view relies on the
+// reader's state as the Standard view leaves it), with the file each writes.
+struct ReportWriter {
+    const char* name;
+    void (*write)(const ReportSettings&);
+};
+const ReportWriter kReportWriters[] = {{AllFieldsReportName, WriteAllFieldsView},
+                                       {StandardReportName, WriteStandardView},
+                                       {SummaryReportName, WriteSummaryView}};
 
 // How long a hand-over waits before it reads the file name, so that the
 // sending process has surely finished writing it.
@@ -51,7 +65,12 @@ void TFrm::FormPaint() {
         DrawMenuBar(hwnd_);
     }
     InitPadReader(ReaderSetup{DevMode, environment_.programPath, environment_.systemTempPath});
-    TempFolderChosen = true;
+    if (!IsUsableReportFolder(TempFolder)) {
+        // Never the current folder or a relative one: without a folder of the
+        // user's own, nothing is rendered and the report tabs stay empty.
+        TempFolder.clear();
+        PostMessageA(hwnd_, kNoReportFolderMessage, 0, 0);
+    }
 
     try {
         const std::vector<std::string>& args = environment_.arguments;
@@ -82,20 +101,36 @@ void TFrm::LoadDocument(const std::string& fileName, bool read) {
         ReadSourceLines(fileName);
         ExtractPadFields();
         CurrentFilePath = fileName;
-        ReportSettings settings;
-        settings.folder = TempFolder;
-        settings.fontTableEntry = Img.FontTableEntry();
-        settings.labelColor = labelColor;
-        settings.contentColor = contentColor;
-        settings.currentFilePath = fileName;
-        WriteAllReports(settings);
     }
+    // Until a rendering of this document is complete, the report files on
+    // disk belong to no document the window shows.
+    reportsCurrent_ = false;
+    if (read && !TempFolder.empty()) {
+        WriteReports(fileName);
+        reportsCurrent_ = true;
+    }
+    ++documentSerial_;
     UpdateCaptionAndStatus(fileName);
     PageControl1Change();
     // Taking the focus needs a visible, enabled window (a modal dialog
     // disables it); the document is shown either way.
     if (!FirstPaintPending && IsWindowVisible(hwnd_) && IsWindowEnabled(hwnd_)) {
         SetFocus(views_[activePage_].Handle());
+    }
+}
+
+// Writes the three reports of the document; each file written is this
+// process's to delete at exit.
+void TFrm::WriteReports(const std::string& fileName) {
+    ReportSettings settings;
+    settings.folder = TempFolder;
+    settings.fontTableEntry = Img.FontTableEntry();
+    settings.labelColor = labelColor;
+    settings.contentColor = contentColor;
+    settings.currentFilePath = fileName;
+    for (const ReportWriter& writer : kReportWriters) {
+        writer.write(settings);
+        NoteReportWritten(TempFolder + writer.name);
     }
 }
 
@@ -125,13 +160,27 @@ void TFrm::ShowFolderPosition() {
                   " files");
 }
 
+// Loads the active page's view from disk. A view whose file is missing keeps
+// its text only when that text is of the document the caption names; report
+// files of another document (a rendering that failed halfway) are never shown.
 void TFrm::PageControl1Change() {
     const int32_t page = activePage_;
+    bool loaded = false;
     if (page >= SummaryPage && page <= AllFieldsPage) {
         const std::string report = TempFolder + kPageReports[page];
-        if (IsExistingFile(report)) views_[page].LoadFile(report);
+        if (reportsCurrent_ && IsExistingFile(report)) {
+            loaded = views_[page].LoadFile(report, ViewFormat::Rtf);
+        }
     } else if (page == SourcePage) {
-        if (IsExistingFile(CurrentFilePath)) views_[page].LoadFile(CurrentFilePath, SourceEncoding);
+        if (IsExistingFile(CurrentFilePath)) {
+            loaded = views_[page].LoadFile(CurrentFilePath, ViewFormat::PlainText, SourceEncoding);
+        }
+    }
+    if (loaded) {
+        viewDocument_[page] = documentSerial_;
+    } else if (viewDocument_[page] != documentSerial_) {
+        views_[page].Clear();
+        viewDocument_[page] = documentSerial_;
     }
     CurTab = page;
 }

@@ -2,20 +2,27 @@
 
 #include <windows.h>
 
-#include <string>
-
-#include "reader/pad_document.h"
-#include "report/report_settings.h"
+#include <algorithm>
+#include <vector>
 
 namespace quillot {
+namespace {
 
-bool TempFolderChosen = false;
+// Built before main, so it outlives the exit routine that reads it.
+std::vector<std::string> writtenReports;
+
+}  // namespace
+
+void NoteReportWritten(const std::string& path) {
+    if (std::find(writtenReports.begin(), writtenReports.end(), path) == writtenReports.end()) {
+        writtenReports.push_back(path);
+    }
+}
 
 void CleanUpReportFiles() {
-    if (!TempFolderChosen) return;
-    for (const char* name : {SummaryReportName, StandardReportName, AllFieldsReportName}) {
-        DeleteFileA((TempFolder + name).c_str());
-    }
+    for (const std::string& path : writtenReports)
+        DeleteFileA(path.c_str());
+    writtenReports.clear();
 }
 
 }  // namespace quillot

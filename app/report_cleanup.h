@@ -1,14 +1,16 @@
-// The three report files live in TempFolder from the first rendering until the
-// process ends; CleanUpReportFiles, an exit routine, deletes them.
+// The report files this process wrote live from their first rendering until
+// the process ends; CleanUpReportFiles, an exit routine, deletes them.
 #pragma once
+
+#include <string>
 
 namespace quillot {
 
-// Set once the reader has chosen TempFolder in this process.
-extern bool TempFolderChosen;
+// Records a report file that this process has written.
+void NoteReportWritten(const std::string& path);
 
-// Deletes "~Pad1.rtf", "~PadStd.rtf" and "~PadXml.rtf" from TempFolder when it
-// was chosen; missing or locked files are skipped silently.
+// Deletes the report files this process wrote, and nothing else; missing or
+// locked files are skipped silently.
 void CleanUpReportFiles();
 
 }  // namespace quillot

@@ -8,15 +8,49 @@
 #include "app/application.h"
 #include "app/main_window.h"
 #include "app/report_cleanup.h"
+#include "app/report_folder.h"
 #include "reader/text_util.h"
 #include "settings/program_location.h"
 #include "settings/settings_store.h"
 #include "shell/associations.h"
+#include "shell/system_library.h"
 #include "shell/version_info.h"
 #include "trace/trace_log.h"
 
 namespace quillot {
 namespace {
+
+// Of several processes started at once, the one holding this lock searches
+// for a running instance and, finding none, creates its windows; the others
+// wait, then find those windows and hand over. A holder that takes longer
+// than the timeout does not keep the others waiting for ever.
+constexpr const char* kStartLockName = "Local\\Quillot.SingleInstance";
+constexpr DWORD kStartLockTimeoutMs = 20000;
+
+class StartLock {
+  public:
+    StartLock() : mutex_(CreateMutexA(nullptr, FALSE, kStartLockName)) { Acquire(); }
+    ~StartLock() {
+        Release();
+        if (mutex_) CloseHandle(mutex_);
+    }
+    StartLock(const StartLock&) = delete;
+    StartLock& operator=(const StartLock&) = delete;
+
+    void Acquire() {
+        if (!mutex_ || held_) return;
+        const DWORD result = WaitForSingleObject(mutex_, kStartLockTimeoutMs);
+        held_ = result == WAIT_OBJECT_0 || result == WAIT_ABANDONED;
+    }
+    void Release() {
+        if (held_) ReleaseMutex(mutex_);
+        held_ = false;
+    }
+
+  private:
+    HANDLE mutex_;
+    bool held_ = false;
+};
 
 struct InstanceSearch {
     std::string prefix;
@@ -25,12 +59,23 @@ struct InstanceSearch {
     HWND target = nullptr;
 };
 
+// Only the two windows of a running instance count: its owner window (the
+// application title) and its main window. Other windows whose caption starts
+// with the prefix, such as a help window, are passed over.
+bool IsInstanceWindow(HWND window) {
+    char className[64] = {};
+    GetClassNameA(window, className, sizeof className);
+    const std::string name(className);
+    return name == ApplicationClassName || name == MainWindowClassName;
+}
+
 BOOL CALLBACK CheckWindow(HWND window, LPARAM context) {
     auto* search = reinterpret_cast<InstanceSearch*>(context);
     std::string caption(search->prefix.size() + 1, '\0');
     const int length = GetWindowTextA(window, caption.data(), static_cast<int>(caption.size()));
     caption.resize(static_cast<size_t>(length > 0 ? length : 0));
     if (caption != search->prefix) return TRUE;  // a shorter caption never matches
+    if (!IsInstanceWindow(window)) return TRUE;
     search->found = true;
     HWND owner = GetWindow(window, GW_OWNER);
     search->target = owner ? owner : window;
@@ -48,27 +93,26 @@ void HandOver(const std::vector<std::string>& arguments, HWND target) {
     PostMessageA(target, HandOverMessage, HandOverWParam, HandOverLParam);
 }
 
-// The system's temporary folder as GetTempPathA reports it (the report files
-// go there).
-std::string SystemTempPath() {
-    char buffer[260] = {};
-    GetTempPathA(259, buffer);
-    return buffer;
-}
-
-int RunMainWindow(HINSTANCE instance, const std::vector<std::string>& arguments) {
+int RunMainWindow(HINSTANCE instance, const std::vector<std::string>& arguments, StartLock& lock) {
     INITCOMMONCONTROLSEX controls = {sizeof controls, ICC_TAB_CLASSES | ICC_BAR_CLASSES};
     InitCommonControlsEx(&controls);
-    Application application;
-    if (!application.Create(instance, "Quillot")) return 0;
-    FrmEnvironment environment;
-    environment.programPath = ProgramFilePath();
-    environment.systemTempPath = SystemTempPath();
-    environment.arguments = arguments;
-    std::unique_ptr<TFrm> frm(TFrm::Create(application, environment));
-    if (!frm) return 0;
-    frm->Show();
-    application.Run();
+    {
+        // The owner carries the application title from the start, so that a
+        // process started from here on finds this instance.
+        Application application;
+        if (!application.Create(instance, RunningInstancePrefix)) return 0;
+        FrmEnvironment environment;
+        environment.programPath = ProgramFilePath();
+        environment.systemTempPath = ChooseReportFolder(ReportedTempPath());
+        environment.arguments = arguments;
+        std::unique_ptr<TFrm> frm(TFrm::Create(application, environment));
+        if (!frm) return 0;
+        frm->Show();
+        lock.Release();
+        application.Run();
+        // The windows go before another start may look for them.
+        lock.Acquire();
+    }
     return 0;
 }
 
@@ -106,6 +150,7 @@ bool HandleAssociationSwitches(const std::vector<std::string>& arguments) {
 }
 
 int RunQuillot(HINSTANCE instance, const std::vector<std::string>& arguments) {
+    RestrictLibrarySearch();
     // Exit routines run last registered first: the report files go before
     // the trace settings are saved.
     std::atexit(ShutdownTrace);
@@ -113,12 +158,13 @@ int RunQuillot(HINSTANCE instance, const std::vector<std::string>& arguments) {
     std::atexit(CleanUpReportFiles);
     if (HandleAssociationSwitches(arguments)) return 0;
 
+    StartLock lock;
     HWND target = nullptr;
     if (FindRunningInstance(RunningInstancePrefix, arguments.empty(), target)) {
         HandOver(arguments, target);
         return 0;
     }
-    return RunMainWindow(instance, arguments);
+    return RunMainWindow(instance, arguments, lock);
 }
 
 }  // namespace quillot

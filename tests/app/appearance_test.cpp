@@ -116,6 +116,57 @@ TEST_F(FrmTest, MaximisedWindowKeepsTheSavedNormalPlacement) {
     EXPECT_EQ(placement.rcNormalPosition.left, 41);
 }
 
+TEST_F(FrmTest, IntegersFromTheIniAreBoundedAndALostWindowComesBack) {
+    const struct {
+        const char* key;
+        const char* value;
+    } settings[] = {{"FntSize", "200000000"}, {"labelColor", "-1"},   {"contentColor", "$7FFFFFFF"},
+                    {"Left", "2000000000"},   {"Top", "-2000000000"}, {"Width", "2000000000"},
+                    {"Height", "2000000000"}};
+    for (const auto& setting : settings)
+        SetIniValue("Main Window", setting.key, setting.value);
+    TFrm& frm = Open({documents_.Write("probe.xml", kPad)});
+    EXPECT_EQ(frm.reportFont.size, 1638);
+    EXPECT_EQ(SourceFormat(frm).yHeight, 1638 * 20);
+    EXPECT_EQ(
+        ColorLine(Report(StandardReportName)),
+        "{\\colortbl\\red0\\green0\\blue0;\\red0\\green0\\blue0;\\red255\\green255\\blue255;}");
+    RECT window;
+    GetWindowRect(frm.Handle(), &window);
+    EXPECT_NE(MonitorFromRect(&window, MONITOR_DEFAULTTONULL), nullptr);
+
+    // A window entirely off every monitor opens on the primary one.
+    SetIniValue("Main Window", "Left", "5000");
+    SetIniValue("Main Window", "Top", "5000");
+    SetIniValue("Main Window", "Width", "435");
+    SetIniValue("Main Window", "Height", "300");
+    GetWindowRect(Open().Handle(), &window);
+    EXPECT_EQ(MonitorFromRect(&window, MONITOR_DEFAULTTONULL),
+              MonitorFromPoint(POINT{0, 0}, MONITOR_DEFAULTTOPRIMARY));
+    EXPECT_EQ(window.right - window.left, 435);
+}
+
+// "Left" and "Top" are the screen pixels of the window's normal state (not
+// the work-area coordinates of GetWindowPlacement), also after the window was
+// maximised and restored and when it closes minimised.
+TEST_F(FrmTest, LeftAndTopAreTheScreenPixelsOfTheNormalWindow) {
+    SetIniValue("Main Window", "Left", "300");
+    SetIniValue("Main Window", "Top", "200");
+    TFrm& frm = Open();
+    frm.Show();
+    RECT window;
+    GetWindowRect(frm.Handle(), &window);
+    EXPECT_EQ(window.left, 300);
+    EXPECT_EQ(window.top, 200);
+    MoveWindow(frm.Handle(), 320, 210, 435, 300, TRUE);
+    ShowWindow(frm.Handle(), SW_MAXIMIZE);
+    ShowWindow(frm.Handle(), SW_RESTORE);
+    application_->Minimize();
+    Close();
+    EXPECT_EQ(IniValue("Main Window", "Left"), "320");
+    EXPECT_EQ(IniValue("Main Window", "Top"), "210");
+}
+
 TEST_F(FrmTest, FontCommandRendersAgainAlsoWhenCancelled) {
     const std::string path = documents_.Write("probe.xml", kPad);
     TFrm& frm = Open({path});

@@ -3,7 +3,6 @@
 #include <commctrl.h>
 
 #include "app/folder_list.h"
-#include "app/report_cleanup.h"
 #include "reader/pad_document.h"
 #include "settings/settings_store.h"
 #include "trace/trace_log.h"
@@ -86,7 +85,7 @@ TFrm& FrmTest::Open(std::vector<std::string> arguments) {
     EXPECT_TRUE(application_->Create(GetModuleHandleA(nullptr), "Quillot"));
     FrmEnvironment environment;
     environment.programPath = folder_.File("Quillot.exe");
-    environment.systemTempPath = temp_.Path();
+    environment.systemTempPath = reportFolder_;
     environment.arguments = std::move(arguments);
     environment.dialogs = &dialogs_;
     environment.endsMessageLoop = false;

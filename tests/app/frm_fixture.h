@@ -65,6 +65,7 @@ class FrmTest : public ::testing::Test {
     TempFolder folder_;  // the "program folder": INI file
     TempFolder temp_;    // the system's temporary folder: report files
     TempFolder documents_;
+    std::string reportFolder_ = temp_.Path();  // the folder the window is given for its reports
     ScriptedDialogs dialogs_;
     std::unique_ptr<Application> application_;
     std::unique_ptr<TFrm> frm_;

@@ -3,6 +3,7 @@
 #include <shlobj.h>
 
 #include "app/folder_list.h"
+#include "app/report_cleanup.h"
 #include "reader/pad_document.h"
 #include "report/report_settings.h"
 #include "resources/resource.h"
@@ -197,6 +198,53 @@ TEST_F(FrmTest, RenderingFailureIsShownAndStopsTheRoad) {
     EXPECT_EQ(dialogs_.errors[0], "File access denied");
     EXPECT_EQ(frm.Caption(), "Quillot - probe.xml");  // caption and status were not updated
     RemoveDirectoryA(temp_.File(AllFieldsReportName).c_str());
+}
+
+TEST_F(FrmTest, XmlTabShowsTheDocumentAsPlainTextEvenWhenItLooksLikeRtf) {
+    const std::string text = "{\\rtf1{\\*\\x <Program_Name>Legit</Program_Name>}Other}";
+    TFrm& frm = Open({documents_.Write("disguised.xml", text)});
+    EXPECT_NE(frm.View(StandardPage).Text().find("Legit"), std::string::npos);
+    frm.SelectPage(SourcePage);
+    EXPECT_EQ(frm.View(SourcePage).Text(), text);
+}
+
+TEST_F(FrmTest, ViewsShowOnlyTheDocumentTheCaptionNames) {
+    TFrm& frm = Open({documents_.Write("first.xml", kPad)});
+    // A rendering that stops halfway leaves the All report of another document.
+    DeleteFileA(temp_.File(StandardReportName).c_str());
+    ASSERT_TRUE(CreateDirectoryA(temp_.File(StandardReportName).c_str(), nullptr));
+    const std::string second =
+        documents_.Write("second.xml", "<Program_Name>Second</Program_Name>");
+    SendMessageA(frm.Handle(), WM_DROPFILES, reinterpret_cast<WPARAM>(MakeDrop({second})), 0);
+    EXPECT_EQ(frm.Caption(), "Quillot - first.xml");
+    frm.SelectPage(AllFieldsPage);
+    EXPECT_EQ(frm.View(AllFieldsPage).Text().find("Second"), std::string::npos);
+    RemoveDirectoryA(temp_.File(StandardReportName).c_str());
+
+    // A document that does not exist shows nothing on the Xml tab.
+    frm.SelectPage(SourcePage);
+    const std::string missing = documents_.File("missing.xml");
+    SendMessageA(frm.Handle(), WM_DROPFILES, reinterpret_cast<WPARAM>(MakeDrop({missing})), 0);
+    EXPECT_EQ(frm.Caption(), "Quillot - missing.xml");
+    EXPECT_EQ(frm.View(SourcePage).Text(), "");
+}
+
+TEST_F(FrmTest, WithoutAReportFolderNothingIsRenderedAndNothingElseDeleted) {
+    const std::string path = documents_.Write("probe.xml", kPad);
+    const std::string foreign = documents_.Write(StandardReportName, "another program's file");
+    CurrentFolderScope scope(documents_.Path());
+    for (const char* folder : {"", "reports\\"}) {  // none reported, or a relative one
+        reportFolder_ = folder;
+        dialogs_.errors.clear();
+        TFrm& frm = Open({path});
+        ASSERT_EQ(dialogs_.errors.size(), 1u) << folder;
+        EXPECT_NE(dialogs_.errors[0].find("temporary folder"), std::string::npos);
+        EXPECT_EQ(frm.Caption(), "Quillot - probe.xml");
+        EXPECT_EQ(frm.View(StandardPage).Text(), "");
+        EXPECT_FALSE(test::FileExistsForTest(documents_.File(AllFieldsReportName)));
+        CleanUpReportFiles();
+        EXPECT_EQ(test::ReadWholeFile(foreign), "another program's file");
+    }
 }
 
 TEST_F(FrmTest, EscapeClosesFromAnyTabAndSavesTheSettings) {

@@ -24,7 +24,7 @@ void PressKey(HWND window, UINT key, bool shift = false, bool alt = false) {
 }
 
 class MenuCommandsTest : public FrmTest {
-  protected:
+  public:
     void Key(UINT key, bool shift = false, bool alt = false) {
         PressKey(frm_->View(frm_->ActivePage()).Handle(), key, shift, alt);
         Pump();
@@ -107,6 +107,46 @@ TEST_F(MenuCommandsTest, ShortcutsReachTheirCommands) {
     EXPECT_EQ(frm_->StatusText(), "2 of 4 files");
     Key('X', false, true);
     EXPECT_EQ(frm_->Handle(), nullptr);
+}
+
+TEST_F(MenuCommandsTest, EveryWayOfEndingSavesTheSettingsOnce) {
+    const struct {
+        const char* way;
+        void (*end)(MenuCommandsTest& test, HWND main, HWND owner);
+    } ways[] = {
+        {"E&xit",
+         [](MenuCommandsTest&, HWND main, HWND) { PostMessageA(main, WM_COMMAND, IDM_EXIT, 0); }},
+        {"Alt+X", [](MenuCommandsTest& test, HWND, HWND) { test.Key('X', false, true); }},
+        {"Escape", [](MenuCommandsTest& test, HWND, HWND) { test.Key(VK_ESCAPE); }},
+        {"close box", [](MenuCommandsTest&, HWND main,
+                         HWND) { PostMessageA(main, WM_SYSCOMMAND, SC_CLOSE, 0); }},
+        {"Alt+F4", [](MenuCommandsTest& test, HWND, HWND) { test.Key(VK_F4, false, true); }},
+        {"task bar", [](MenuCommandsTest&, HWND,
+                        HWND owner) { PostMessageA(owner, WM_SYSCOMMAND, SC_CLOSE, 0); }},
+        {"Alt+F4 on the owner",
+         [](MenuCommandsTest&, HWND, HWND owner) { PressKey(owner, VK_F4, false, true); }},
+        {"end of session",
+         [](MenuCommandsTest&, HWND main, HWND owner) {
+             // As Windows does: every top-level window is asked, then told.
+             for (HWND window : {owner, main})
+                 EXPECT_TRUE(SendMessageA(window, WM_QUERYENDSESSION, 0, ENDSESSION_LOGOFF));
+             for (HWND window : {owner, main})
+                 SendMessageA(window, WM_ENDSESSION, TRUE, ENDSESSION_LOGOFF);
+         }},
+    };
+    for (const auto& row : ways) {
+        DeleteFileA(IniPath().c_str());
+        Open();
+        dialogs_.helpCalls.clear();
+        row.end(*this, frm_->Handle(), application_->Handle());
+        Pump();
+        BYTE clear[256] = {};
+        SetKeyboardState(clear);
+        EXPECT_EQ(frm_->Handle(), nullptr) << row.way;
+        EXPECT_EQ(IniValue("Main Window", "Width"), "435") << row.way;
+        // Each save closes the help windows once.
+        EXPECT_EQ(dialogs_.helpCalls.size(), 1u) << row.way;
+    }
 }
 
 }  // namespace

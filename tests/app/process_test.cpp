@@ -4,9 +4,12 @@
 
 #include <gtest/gtest.h>
 
+#include <memory>
 #include <string>
+#include <vector>
 
 #include "report/report_settings.h"
+#include "resources/resource.h"
 #include "tests/support/test_files.h"
 
 namespace quillot {
@@ -46,13 +49,17 @@ std::string CaptionOf(HWND window) {
 
 class Process {
   public:
-    Process(const std::string& program, const std::string& arguments) {
+    // A suspended process runs once Resume is called.
+    Process(const std::string& program, const std::string& arguments, bool suspended = false) {
         std::string commandLine = "\"" + program + "\" " + arguments;
         STARTUPINFOA startup = {};
         startup.cb = sizeof startup;
-        started_ = CreateProcessA(program.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0,
-                                  nullptr, nullptr, &startup, &info_) != FALSE;
+        started_ = CreateProcessA(program.c_str(), commandLine.data(), nullptr, nullptr, FALSE,
+                                  suspended ? CREATE_SUSPENDED : 0, nullptr, nullptr, &startup,
+                                  &info_) != FALSE;
     }
+    void Resume() { ResumeThread(info_.hThread); }
+    DWORD Id() const { return info_.dwProcessId; }
     ~Process() {
         if (!started_) return;
         if (WaitForSingleObject(info_.hProcess, 0) == WAIT_TIMEOUT)
@@ -83,6 +90,48 @@ class Process {
     PROCESS_INFORMATION info_ = {};
     bool started_ = false;
 };
+
+struct ProcessWindows {
+    const std::vector<DWORD>* processIds;
+    std::vector<HWND> found;
+};
+
+BOOL CALLBACK CollectProcessWindow(HWND window, LPARAM context) {
+    auto* search = reinterpret_cast<ProcessWindows*>(context);
+    DWORD processId = 0;
+    GetWindowThreadProcessId(window, &processId);
+    for (DWORD id : *search->processIds) {
+        if (id == processId) search->found.push_back(window);
+    }
+    return TRUE;
+}
+
+// The top-level windows of the processes.
+std::vector<HWND> WindowsOf(const std::vector<DWORD>& processIds) {
+    ProcessWindows search{&processIds, {}};
+    EnumWindows(CollectProcessWindow, reinterpret_cast<LPARAM>(&search));
+    return search.found;
+}
+
+std::string ClassOf(HWND window) {
+    char name[64] = {};
+    GetClassNameA(window, name, sizeof name);
+    return name;
+}
+
+// The text of the main window's visible view, asked across processes.
+std::string ShownText(HWND mainWindow) {
+    HWND view = nullptr;
+    while ((view = FindWindowExA(mainWindow, view, "RichEdit20A", nullptr)) != nullptr) {
+        if (IsWindowVisible(view)) break;
+    }
+    std::string text(65536, '\0');
+    DWORD_PTR length = 0;
+    SendMessageTimeoutA(view, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data()),
+                        SMTO_ABORTIFHUNG, 5000, &length);
+    text.resize(length);
+    return text;
+}
 
 // Waits until the window's caption is the text (or the timeout passes).
 std::string WaitForCaption(HWND window, const std::string& caption) {
@@ -232,6 +281,138 @@ TEST_F(ProcessTest, SlashSwitchIsAFileName) {
     PostMessageA(window, WM_CLOSE, 0, 0);
     EXPECT_EQ(quillot.Wait(), 0);
     EXPECT_EQ(Ini("Main", "ext_XML"), "<absent>");
+}
+
+TEST_F(ProcessTest, SimultaneousStartsLeaveOneWindowThatShowsWhatItsCaptionNames) {
+    constexpr int kStarts = 4;
+    std::vector<std::unique_ptr<Process>> starts;
+    std::vector<DWORD> ids;
+    for (int i = 0; i < kStarts; ++i) {
+        const std::string pad =
+            documents_.Write("file" + std::to_string(i) + ".xml",
+                             "<Program_Name>Program " + std::to_string(i) + "</Program_Name>");
+        starts.push_back(std::make_unique<Process>(program_, "\"" + pad + "\"", true));
+        ASSERT_TRUE(starts.back()->Started());
+        ids.push_back(starts.back()->Id());
+    }
+    for (auto& start : starts)
+        start->Resume();
+
+    // All but one hand over and end with 0.
+    Process* running = nullptr;
+    int ended = 0;
+    for (DWORD waited = 0; waited < kTimeoutMs && ended < kStarts - 1; waited += 50) {
+        Sleep(50);
+        ended = 0;
+        for (auto& start : starts)
+            ended += start->Wait(0) == -1 ? 0 : 1;
+    }
+    for (auto& start : starts) {
+        const long code = start->Wait(0);
+        if (code == -1) {
+            EXPECT_EQ(running, nullptr) << "more than one instance runs";
+            running = start.get();
+        } else {
+            EXPECT_EQ(code, 0);
+        }
+    }
+    ASSERT_NE(running, nullptr);
+    HWND window = running->MainWindow();
+    ASSERT_NE(window, nullptr);
+    int mainWindows = 0;
+    for (HWND each : WindowsOf(ids))
+        mainWindows += ClassOf(each) == "TFrm" ? 1 : 0;
+    EXPECT_EQ(mainWindows, 1);
+
+    // The last name handed over is the one shown, on every page.
+    const std::string last = Ini("Main", "fName");
+    const std::string name = last.substr(last.rfind('\\') + 1);
+    ASSERT_EQ(WaitForCaption(window, "Quillot - " + name), "Quillot - " + name);
+    const std::string program = "Program " + name.substr(4, 1);
+    EXPECT_NE(ShownText(window).find(program), std::string::npos) << ShownText(window);
+    PostMessageA(window, WM_CLOSE, 0, 0);
+    EXPECT_EQ(running->Wait(), 0);
+}
+
+TEST_F(ProcessTest, OpenHelpIsNeverTakenForTheRunningInstance) {
+    const std::string builtHelp =
+        WindowsPath(QUILLOT_EXE).substr(0, WindowsPath(QUILLOT_EXE).rfind('\\') + 1) +
+        "Quillot.chm";
+    if (!test::FileExistsForTest(builtHelp)) GTEST_SKIP() << "Quillot.chm was not built";
+    ASSERT_TRUE(CopyFileA(builtHelp.c_str(), folder_.File("Quillot.chm").c_str(), FALSE));
+    const std::string first = documents_.Write("first.xml", kPad);
+    const std::string second = documents_.Write("second.xml", kPad);
+    Process running(program_, "\"" + first + "\"");
+    HWND window = running.MainWindow();
+    ASSERT_NE(window, nullptr);
+
+    PostMessageA(window, WM_COMMAND, IDM_HELP, 0);
+    HWND help = nullptr;
+    for (DWORD waited = 0; waited < kTimeoutMs && help == nullptr; waited += 50) {
+        Sleep(50);
+        for (HWND each : WindowsOf({running.Id()})) {
+            const std::string name = ClassOf(each);
+            if (IsWindowVisible(each) && name != "TFrm" && name != "QuillotApplication")
+                help = each;
+        }
+    }
+    ASSERT_NE(help, nullptr);
+    for (HWND each : WindowsOf({running.Id()})) {
+        const std::string name = ClassOf(each);
+        if (name == "TFrm" || name == "QuillotApplication") continue;
+        EXPECT_NE(CaptionOf(each).rfind("Quillot ", 0), 0u) << CaptionOf(each);
+    }
+
+    Process handing(program_, "\"" + second + "\"");
+    EXPECT_EQ(handing.Wait(), 0);
+    EXPECT_EQ(WaitForCaption(window, "Quillot - second.xml"), "Quillot - second.xml");
+    PostMessageA(window, WM_CLOSE, 0, 0);
+    EXPECT_EQ(running.Wait(), 0);
+}
+
+TEST_F(ProcessTest, LibrariesBesideTheProgramAreNeverLoaded) {
+    const char* const planted[] = {"riched20.dll", "version.dll", "uxtheme.dll"};
+    for (const char* name : planted) {
+        ASSERT_TRUE(CopyFileA(WindowsPath(QUILLOT_PLANTED_LIBRARY).c_str(),
+                              folder_.File(name).c_str(), FALSE));
+    }
+    const std::string pad = documents_.Write("probe.xml", kPad);
+    Process quillot(program_, "\"" + pad + "\"");
+    HWND window = quillot.MainWindow();
+    ASSERT_NE(window, nullptr);
+    EXPECT_EQ(CaptionOf(window), "Quillot - probe.xml");
+    PostMessageA(window, WM_CLOSE, 0, 0);
+    EXPECT_EQ(quillot.Wait(), 0);
+    for (const char* name : planted)
+        EXPECT_FALSE(test::FileExistsForTest(folder_.File(name) + ".loaded")) << name;
+}
+
+TEST_F(ProcessTest, TaskBarCloseAndTheEndOfTheSessionSaveTheSettings) {
+    const std::string pad = documents_.Write("probe.xml", kPad);
+    for (const bool sessionEnds : {false, true}) {
+        DeleteFileA(folder_.File("Quillot.ini").c_str());
+        Process quillot(program_, "\"" + pad + "\"");
+        HWND window = quillot.MainWindow();
+        ASSERT_NE(window, nullptr);
+        HWND owner = GetWindow(window, GW_OWNER);
+        if (sessionEnds) {
+            for (HWND each : {owner, window}) {
+                DWORD_PTR answer = 0;
+                SendMessageTimeoutA(each, WM_QUERYENDSESSION, 0, ENDSESSION_LOGOFF,
+                                    SMTO_ABORTIFHUNG, 5000, &answer);
+                EXPECT_EQ(answer, static_cast<DWORD_PTR>(TRUE));
+            }
+            for (HWND each : {owner, window}) {
+                SendMessageTimeoutA(each, WM_ENDSESSION, TRUE, ENDSESSION_LOGOFF, SMTO_ABORTIFHUNG,
+                                    5000, nullptr);
+            }
+        } else {
+            PostMessageA(owner, WM_SYSCOMMAND, SC_CLOSE, 0);  // "Close window" on the task bar
+        }
+        EXPECT_EQ(quillot.Wait(), 0) << sessionEnds;
+        EXPECT_EQ(Ini("Main", "fName"), pad) << sessionEnds;
+        EXPECT_FALSE(test::FileExistsForTest(tempFolder_ + StandardReportName)) << sessionEnds;
+    }
 }
 
 }  // namespace
