@@ -370,21 +370,51 @@ TEST_F(ProcessTest, OpenHelpIsNeverTakenForTheRunningInstance) {
     EXPECT_EQ(running.Wait(), 0);
 }
 
-TEST_F(ProcessTest, LibrariesBesideTheProgramAreNeverLoaded) {
-    const char* const planted[] = {"riched20.dll", "version.dll", "uxtheme.dll"};
-    for (const char* name : planted) {
-        ASSERT_TRUE(CopyFileA(WindowsPath(QUILLOT_PLANTED_LIBRARY).c_str(),
-                              folder_.File(name).c_str(), FALSE));
+// Wine prefers its own system libraries. Told (for one program name) to
+// prefer files, it looks beside the program first, as Windows does. (Only
+// for libraries that Wine's own system libraries do not load by name.)
+class PreferLibraryFiles {
+  public:
+    PreferLibraryFiles(const std::string& programName, const std::vector<std::string>& libraries)
+        : key_("Software\\Wine\\AppDefaults\\" + programName) {
+        HKEY overrides = nullptr;
+        if (RegCreateKeyExA(HKEY_CURRENT_USER, (key_ + "\\DllOverrides").c_str(), 0, nullptr, 0,
+                            KEY_SET_VALUE, nullptr, &overrides, nullptr) != ERROR_SUCCESS) {
+            return;
+        }
+        for (const std::string& library : libraries) {
+            RegSetValueExA(overrides, library.c_str(), 0, REG_SZ,
+                           reinterpret_cast<const BYTE*>("native,builtin"), 15);
+        }
+        RegCloseKey(overrides);
     }
+    ~PreferLibraryFiles() {
+        RegDeleteKeyA(HKEY_CURRENT_USER, (key_ + "\\DllOverrides").c_str());
+        RegDeleteKeyA(HKEY_CURRENT_USER, key_.c_str());
+    }
+
+  private:
+    std::string key_;
+};
+
+TEST_F(ProcessTest, LibrariesBesideTheProgramAreNeverLoaded) {
+    const std::vector<std::string> planted = {"riched20"};
+    const std::string program = folder_.File("Planted.exe");
+    ASSERT_TRUE(CopyFileA(program_.c_str(), program.c_str(), FALSE));
+    for (const std::string& name : planted) {
+        ASSERT_TRUE(CopyFileA(WindowsPath(QUILLOT_PLANTED_LIBRARY).c_str(),
+                              folder_.File(name + ".dll").c_str(), FALSE));
+    }
+    PreferLibraryFiles prefer("Planted.exe", planted);
     const std::string pad = documents_.Write("probe.xml", kPad);
-    Process quillot(program_, "\"" + pad + "\"");
+    Process quillot(program, "\"" + pad + "\"");
     HWND window = quillot.MainWindow();
     ASSERT_NE(window, nullptr);
     EXPECT_EQ(CaptionOf(window), "Quillot - probe.xml");
     PostMessageA(window, WM_CLOSE, 0, 0);
     EXPECT_EQ(quillot.Wait(), 0);
-    for (const char* name : planted)
-        EXPECT_FALSE(test::FileExistsForTest(folder_.File(name) + ".loaded")) << name;
+    for (const std::string& name : planted)
+        EXPECT_FALSE(test::FileExistsForTest(folder_.File(name + ".dll.loaded"))) << name;
 }
 
 TEST_F(ProcessTest, TaskBarCloseAndTheEndOfTheSessionSaveTheSettings) {
