@@ -14,10 +14,11 @@ namespace quillot {
 // The caption prefix of a running instance: the application title.
 constexpr const char* RunningInstancePrefix = "Quillot ";
 
-// Searches the top-level windows for one whose caption starts with the prefix
-// (exact case). On a match the target (the window's owner, or the window
-// itself) is restored, and the matched window brought to the front when
-// `bringToFront` is set.
+// Searches the top-level windows for an owner or main window of this program
+// whose caption starts with the prefix (exact case); other windows with such
+// a caption do not count. On a match the target (the window's owner, or the
+// window itself) is restored, and the matched window brought to the front
+// when `bringToFront` is set.
 bool FindRunningInstance(const std::string& prefix, bool bringToFront, HWND& target);
 
 // Runs the role the arguments call for; returns the exit code (always 0).
