@@ -8,14 +8,18 @@
 // needs the types of windows.h
 #include <commdlg.h>
 
+#include <cstddef>
 #include <cstdint>
 #include <string>
 
 namespace quillot {
 
 constexpr size_t OpenDlgBufferSize = 263;
-// The dialog record in its 76-byte form (without the places-bar fields).
-constexpr DWORD OpenDlgRecordSize = 76;
+// The dialog record without the places-bar fields, in the platform's own
+// size: 76 bytes in the 32-bit program, 136 in the 64-bit one.
+// (What OPENFILENAME_SIZE_VERSION_400A gives, as a constant expression.)
+constexpr DWORD OpenDlgRecordSize =
+    offsetof(OPENFILENAMEA, lpTemplateName) + sizeof(OPENFILENAMEA::lpTemplateName);
 constexpr DWORD DefaultOpenDlgFlags =
     OFN_EXPLORER | OFN_FILEMUSTEXIST | OFN_PATHMUSTEXIST | OFN_HIDEREADONLY;
 constexpr int MaxFilterPatterns = 9;

@@ -45,8 +45,13 @@ TEST(PrepareOpenFileDialog, FilterIndexFollowsTheProposedFile) {
     }
 }
 
-TEST(PrepareOpenFileDialog, FillsTheRecordInItsSeventySixByteForm) {
-    EXPECT_EQ(OPENFILENAME_SIZE_VERSION_400A, OpenDlgRecordSize);
+// The record without the places-bar fields: 76 bytes in the 32-bit program,
+// 136 in the 64-bit one (pointers and handles are 8 bytes wide there).
+constexpr DWORD kRecordSizeOfThisWidth = sizeof(void*) == 4 ? 76 : 136;
+
+TEST(PrepareOpenFileDialog, FillsTheRecordInThePlatformsFormWithoutPlacesBar) {
+    EXPECT_EQ(OpenDlgRecordSize, kRecordSizeOfThisWidth);
+    EXPECT_EQ(OpenDlgRecordSize, OPENFILENAME_SIZE_VERSION_400A);
     tOpenDlg request;
     request.owner = reinterpret_cast<HWND>(0x1234);
     request.flags = DefaultOpenDlgFlags;
@@ -58,7 +63,7 @@ TEST(PrepareOpenFileDialog, FillsTheRecordInItsSeventySixByteForm) {
     PrepareOpenFileDialog(request);
 
     const OPENFILENAMEA& r = request.record;
-    EXPECT_EQ(r.lStructSize, 76u);
+    EXPECT_EQ(r.lStructSize, kRecordSizeOfThisWidth);
     EXPECT_EQ(r.hwndOwner, request.owner);
     EXPECT_EQ(r.Flags, DefaultOpenDlgFlags);
     EXPECT_EQ(r.nMaxFile, 260u);
@@ -161,7 +166,7 @@ TEST_F(ShowOpenFileDialogTest, ChosenFileLandsInTheFileNameBuffer) {
     EXPECT_EQ(request.flags, DefaultOpenDlgFlags);
     EXPECT_EQ(FakeDialog::seen.hwndOwner, owner);
     EXPECT_EQ(FakeDialog::seen.Flags, DefaultOpenDlgFlags);
-    EXPECT_EQ(FakeDialog::seen.lStructSize, 76u);
+    EXPECT_EQ(FakeDialog::seen.lStructSize, kRecordSizeOfThisWidth);
     EXPECT_EQ(FakeDialog::seen.nFilterIndex, 1u);
     // The dialog worked on a separate buffer holding the proposal.
     EXPECT_NE(FakeDialog::seen.lpstrFile, request.fileNameBuffer);
