@@ -9,11 +9,14 @@ cd "$(dirname "$0")/.."
 
 PAD="${1:-$QUILLOT_ROOT/tests/corpus/real/Granjow_wiki2xhtml_pad.xml}"
 OUT="$QUILLOT_ROOT/docs/quillot-std.png"
-[ -x "$WINDOWS_DIR/Quillot.exe" ] || { echo "build Quillot.exe first (./run or ./test)" >&2; exit 1; }
+# The 32-bit product where this kernel runs it, else the 64-bit build.
+WIDTH=$(display_width)
+EXE="$(tree_dir "$WIDTH")/Quillot.exe"
+[ -x "$EXE" ] || { echo "build $EXE first (./run or ./test)" >&2; exit 1; }
 
 WORK=$(mktemp -d /tmp/quillot-shot.XXXXXX)
 trap 'rm -rf "$WORK"' EXIT
-cp "$WINDOWS_DIR/Quillot.exe" "$WORK/"
+cp "$EXE" "$WORK/"
 cat > "$WORK/Quillot.ini" <<INI
 [Main Window]
 Left=40
@@ -23,6 +26,7 @@ Height=460
 CurTab=1
 INI
 mkdir -p "$QUILLOT_ROOT/docs"
-export WINE_PREFIX_DIR WINDOWS_DIR QUILLOT_ROOT
+WINE_PREFIX_DIR=$(tree_prefix "$WIDTH")
+export WINE_PREFIX_DIR QUILLOT_ROOT
 wine_session "$QUILLOT_ROOT/scripts/show-quillot.sh" "$PAD" "$OUT" "$WORK/Quillot.exe"
 say "screenshot: $OUT"

@@ -4,7 +4,8 @@
 # With SCREENSHOT (used inside xvfb-run when there is no display), it waits for
 # the window, writes a picture of it (frame included) to that PNG file and
 # closes Quillot again; otherwise Quillot runs until the user closes it. EXE
-# defaults to the Windows tree's Quillot.exe.
+# defaults to the 32-bit tree's Quillot.exe; WINE_PREFIX_DIR must be a prefix
+# of EXE's width.
 set -u
 FILE="$1"
 SHOT="${2:-}"
@@ -13,7 +14,11 @@ RUN="$QUILLOT_ROOT/cmake/wine-run.sh"
 EXE="${3:-$WINDOWS_DIR/Quillot.exe}"
 export WINEPREFIX="$P"
 
-WINFILE=$(winepath -w "$FILE" 2>/dev/null || echo "$FILE")
+# Drive Z: is the Linux root.
+case "$FILE" in
+    /*) WINFILE=$(printf 'Z:%s' "$FILE" | tr '/' '\\') ;;
+    *) WINFILE="$FILE" ;;
+esac
 if [ -z "$SHOT" ]; then
     exec "$RUN" "$P" "$EXE" "$WINFILE"
 fi

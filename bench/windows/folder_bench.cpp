@@ -8,7 +8,7 @@
 // search that any listing needs (FindFirstFileA/FindNextFileA over *.xml and
 // *.pad), and a sort that calls CompareStringA for each comparison.
 //
-//   wine folder_bench.exe [FOLDER]   (FOLDER: where the test folders go)
+//   cmake/wine-run.sh PREFIX folder_bench.exe [FOLDER]   (FOLDER: where the test folders go)
 #include <windows.h>
 #include <commctrl.h>
 

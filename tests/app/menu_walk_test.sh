@@ -3,11 +3,14 @@
 # Quillot.exe opens a real PAD file, every dialog of the menus is opened and
 # closed again, the folder keys and the status-bar toggle are used, and Escape
 # closes the window. Exit code 0 and the saved settings are checked.
-#   menu_walk_test.sh QUILLOT_EXE PAD_FILE
-# Runs inside the Wine session of the tests (WINEPREFIX and DISPLAY set).
+#   menu_walk_test.sh WINE_RUN PREFIX QUILLOT_EXE PAD_FILE
+# WINE_RUN is cmake/wine-run.sh, PREFIX the tree's Wine prefix. Runs inside
+# the Wine session of the tests (DISPLAY set).
 set -u
-EXE="$1"
-PAD="$2"
+RUN="$1"
+PREFIX="$2"
+EXE="$3"
+PAD="$4"
 WORK=$(mktemp -d /tmp/quillot-menu-walk.XXXXXX)
 trap 'rm -rf "$WORK"' EXIT
 cp "$EXE" "$WORK/Quillot.exe"
@@ -48,7 +51,8 @@ open_and_close() {
     echo "ok: $1 ($2 / $3)"
 }
 
-wine "$WORK/Quillot.exe" "$(winepath -w "$PAD")" >/dev/null 2>&1 &
+# Drive Z: is the Linux root.
+"$RUN" "$PREFIX" "$WORK/Quillot.exe" "$(printf 'Z:%s' "$PAD" | tr '/' '\\')" >/dev/null 2>&1 &
 PID=$!
 MAIN=$(find_window '^Quillot - ')
 [ -n "$MAIN" ] || fail "main window did not appear"
