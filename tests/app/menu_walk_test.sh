@@ -22,8 +22,18 @@ fail() {
     exit 1
 }
 
-# The first window whose name matches, waiting up to 20 seconds.
-find_window() { timeout 20 xdotool search --sync --onlyvisible --name "$1" 2>/dev/null | head -n 1; }
+# The first window whose name matches, waiting up to 20 seconds. A search
+# can fail outright while other tests' windows come and go, so it is asked
+# again rather than trusted to wait (--sync).
+find_window() {
+    i=0
+    while [ $i -lt 200 ]; do
+        found=$(xdotool search --onlyvisible --name "$1" 2>/dev/null | head -n 1)
+        [ -n "$found" ] && { echo "$found"; return 0; }
+        sleep 0.1
+        i=$((i + 1))
+    done
+}
 
 gone() {
     i=0
