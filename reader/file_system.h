@@ -10,6 +10,7 @@
 namespace quillot {
 
 // True when the file system has an entry matching the path that is not a folder.
+// A file name with "*" or "?" names no file (they are never wildcards here).
 bool IsExistingFile(const std::string& path);
 
 // A file opened read-only as bytes.

@@ -57,6 +57,10 @@ constexpr int kClosed = -1;
 }  // namespace
 
 bool IsExistingFile(const std::string& path) {
+    // As on Windows, where they are wildcards, a name with "*" or "?" names no file.
+    const size_t slash = path.find_last_of('/');
+    const size_t name = slash == std::string::npos ? 0 : slash + 1;
+    if (path.find_first_of("*?", name) != std::string::npos) return false;
     struct stat st;
     return !path.empty() && stat(path.c_str(), &st) == 0 && !S_ISDIR(st.st_mode);
 }

@@ -2,6 +2,7 @@
 
 #include "reader/file_system.h"
 #include "reader/io_error.h"
+#include "reader/text_util.h"
 
 namespace quillot {
 namespace {
@@ -17,6 +18,9 @@ HANDLE H(void* handle) {
 }  // namespace
 
 bool IsExistingFile(const std::string& path) {
+    // FindFirstFileA reads "*" and "?" as wildcards: "??.xml" would find any
+    // two-letter .xml file. A name with them names no file.
+    if (FileNamePart(path).find_first_of("*?") != std::string_view::npos) return false;
     WIN32_FIND_DATAA found;
     HANDLE search = FindFirstFileA(path.c_str(), &found);
     if (search == INVALID_HANDLE_VALUE) return false;
