@@ -1,5 +1,8 @@
 #include "render/batch_renderer.h"
 
+#include <new>
+#include <set>
+#include <stdexcept>
 #include <string>
 #include <unordered_set>
 
@@ -15,28 +18,63 @@
 namespace quillot {
 namespace {
 
-// Hands out one sub-folder name per file name; a name seen before gets "-2",
-// "-3", ... Names compare ignoring case, as Windows folders do.
-class FolderNames {
-  public:
-    std::string Claim(const std::string& name) {
-        std::string candidate = name;
-        for (int n = 2; !taken_.insert(AsciiLower(candidate)).second; ++n) {
-            candidate = name + "-" + std::to_string(n);
-        }
-        return candidate;
-    }
-
-  private:
-    std::unordered_set<std::string> taken_;
-};
-
 std::string InFolder(const std::string& folder, const std::string& name) {
     std::string path = folder;
     if (!path.empty() && path.back() != ReportFolderSeparator && path.back() != '/') {
         path += ReportFolderSeparator;
     }
     return path + name;
+}
+
+// Hands out one new sub-folder of DIR per file, named after the file; a name
+// seen before gets "-2", "-3", ... Names compare ignoring ASCII case, as
+// Windows folders do. "", "." and ".." get a "_" in front. A folder is only
+// taken when the file system shows it to be a folder right inside DIR that
+// no earlier file got: a name that it reads as one handed out already (letter
+// case beyond ASCII; on Windows trailing dots and blanks, which it drops), as
+// DIR itself or as a way out of DIR moves on to the next suffix.
+class OutputFolders {
+  public:
+    explicit OutputFolders(std::string dir) : dir_(std::move(dir)), dirId_(FolderIdentity(dir_)) {}
+
+    // Creates the file's folder and returns its path; empty when none could be made.
+    std::string Claim(std::string name) {
+        if (name.empty() || name == "." || name == "..") name.insert(0, "_");
+        int refused = 0;
+        for (int n = 1; refused < kMaxRefused; ++n) {
+            const std::string candidate = n == 1 ? name : name + "-" + std::to_string(n);
+            if (!names_.insert(AsciiLower(candidate)).second) continue;
+            const std::string folder = InFolder(dir_, candidate);
+            if (!MakeFolders(folder)) return std::string();
+            if (IsNewFolderInDir(folder)) return folder;
+            ++refused;
+        }
+        return std::string();
+    }
+
+  private:
+    // Names that the file system keeps refusing (such as device names on
+    // Windows, whatever their suffix) end the search after this many.
+    static constexpr int kMaxRefused = 50;
+
+    bool IsNewFolderInDir(const std::string& folder) {
+        const auto id = FolderIdentity(folder);
+        const auto parent = FolderIdentity(InFolder(folder, ".."));
+        if (!id || !parent || !dirId_ || *parent != *dirId_ || *id == *dirId_) return false;
+        return folders_.insert(*id).second;
+    }
+
+    const std::string dir_;
+    const std::optional<FolderId> dirId_;
+    std::unordered_set<std::string> names_;
+    std::set<FolderId> folders_;
+};
+
+// After a failure that is not a file error (memory above all), the document
+// tables give back what they hold, so that the next file starts afresh.
+void ReleaseDocument() {
+    SourceLines = LineTable();
+    PadFieldList = FieldTable();
 }
 
 }  // namespace
@@ -59,14 +97,15 @@ int RenderFiles(const RenderOptions& options, std::ostream& out, std::ostream& e
     }
 
     const bool oneFile = options.files.size() == 1;
-    FolderNames folderNames;
+    OutputFolders folders(options.outDir);
     int status = 0;
     for (const std::string& file : options.files) {
         std::string folder = options.outDir;
         if (!oneFile) {
-            folder = InFolder(options.outDir, folderNames.Claim(BaseName(file)));
-            if (!MakeFolders(folder)) {
-                err << file << ": cannot create the folder " << folder << "\n";
+            folder = folders.Claim(BaseName(file));
+            if (folder.empty()) {
+                err << file << ": cannot create a folder for its reports in " << options.outDir
+                    << "\n";
                 status = 1;
                 continue;
             }
@@ -82,14 +121,29 @@ int RenderFiles(const RenderOptions& options, std::ostream& out, std::ostream& e
             }
             ExtractPadFields();
             WriteAllReports(settings);
+            if (options.printFields) WriteFieldsAsJsonLines(out, file);
         } catch (const IoError& error) {
             err << file << ": " << error.what() << "\n";
             status = 1;
-            continue;
+        } catch (const std::bad_alloc&) {
+            ReleaseDocument();
+            err << file << ": not enough memory to render it\n";
+            status = 1;
+        } catch (const std::length_error&) {
+            ReleaseDocument();
+            err << file << ": too large to render\n";
+            status = 1;
+        } catch (const std::exception& error) {
+            ReleaseDocument();
+            err << file << ": cannot render it: " << error.what() << "\n";
+            status = 1;
         }
-        if (options.printFields) WriteFieldsAsJsonLines(out, file);
+        if (!out) break;
     }
-    out.flush();
+    if (!out.flush()) {
+        err << "quillot-render: cannot write to standard output\n";
+        return 2;
+    }
     return status;
 }
 

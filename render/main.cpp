@@ -16,7 +16,10 @@ int main(int argc, char** argv) {
         return 2;
     }
     if (parsed.options.help) {
-        std::cout << quillot::RenderUsage;
+        if (!(std::cout << quillot::RenderUsage << std::flush)) {
+            std::cerr << "quillot-render: cannot write to standard output\n";
+            return 2;
+        }
         return 0;
     }
     return quillot::RenderFiles(parsed.options, std::cout, std::cerr);

@@ -21,7 +21,7 @@ const char* const RenderUsage =
     "  --help                show this text\n"
     "\n"
     "Exit status: 0 when every file existed and rendered, 1 when one did not, 2 for a\n"
-    "usage error.\n";
+    "usage error or when standard output cannot be written.\n";
 
 namespace {
 

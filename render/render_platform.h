@@ -2,7 +2,10 @@
 // API (and GDI) in render_platform_win.cpp, with POSIX calls elsewhere.
 #pragma once
 
+#include <cstdint>
+#include <optional>
 #include <string>
+#include <utility>
 
 #include "report/rtf_text.h"
 
@@ -21,6 +24,12 @@ std::string BaseName(const std::string& path);
 
 // Creates the folder (and its missing parents); true when it exists afterwards.
 bool MakeFolders(const std::string& folder);
+
+// What tells one folder from another whatever name leads to it (the volume
+// and the file number), or nothing when the path names no folder that the
+// platform can identify.
+using FolderId = std::pair<uint64_t, uint64_t>;
+std::optional<FolderId> FolderIdentity(const std::string& folder);
 
 // The pitch-and-family byte of the face as GDI reports it for the default
 // report font (8 points); elsewhere a successful answer of 39, Arial's.

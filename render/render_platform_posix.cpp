@@ -36,6 +36,12 @@ bool MakeFolders(const std::string& folder) {
     return mkdir(folder.c_str(), 0777) == 0 || errno == EEXIST;
 }
 
+std::optional<FolderId> FolderIdentity(const std::string& folder) {
+    struct stat st;
+    if (stat(folder.c_str(), &st) != 0 || !S_ISDIR(st.st_mode)) return std::nullopt;
+    return FolderId(static_cast<uint64_t>(st.st_dev), static_cast<uint64_t>(st.st_ino));
+}
+
 FontMetrics QueryFontMetrics(const std::string&) {
     return FontMetrics::Answered(ArialPitchAndFamily);
 }

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <iterator>
 #include <sstream>
 
 #include "reader/field_extractor.h"
@@ -71,6 +72,33 @@ TEST_F(BatchRendererTest, SeveralFilesGetAFolderEachAndRepeatedNamesASuffix) {
     const std::string second =
         test::ReadWholeFile(out_.File(test::JoinPath("app.xml-2", StandardReportName)));
     EXPECT_NE(second.find("{\\cf2\\b B}"), std::string::npos);
+}
+
+// No file's reports may land outside the output folder or in another file's
+// folder: not through "", "." or "..", nor through names that the file system
+// takes for the same folder (letter case beyond ASCII, in Windows-1252 here;
+// trailing dots and blanks on Windows).
+TEST_F(BatchRendererTest, EveryFileGetsANewFolderInsideTheOutputFolder) {
+    test::TempFolder other;
+    const std::vector<std::string> files = {
+        in_.File(".."),      in_.File("."),        in_.PathWithSeparator(), in_.File("a.xml"),
+        other.File("A.XML"), in_.File("\xC9.xml"), other.File("\xE9.xml"),  in_.File("b"),
+        other.File("b."),    in_.File("b "),       in_.File("..."),         other.File("_"),
+    };
+    RenderOptions options;
+    options.outDir = out_.File("out");
+    options.files = files;
+    EXPECT_EQ(RenderFiles(options, out_text_, err_text_), 1);  // none of them exists
+
+    size_t folders = 0;
+    for (const auto& entry : std::filesystem::directory_iterator(options.outDir)) {
+        ASSERT_TRUE(entry.is_directory());
+        ++folders;
+        for (const char* report : kReports)
+            EXPECT_TRUE(std::filesystem::exists(entry.path() / report)) << report;
+    }
+    EXPECT_EQ(folders, files.size()) << err_text_.str();
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(out_.Path()), {}), 1);
 }
 
 TEST_F(BatchRendererTest, MissingFileRendersEmptyAndFails) {
