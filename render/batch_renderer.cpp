@@ -26,19 +26,21 @@ std::string InFolder(const std::string& folder, const std::string& name) {
     return path + name;
 }
 
-// Hands out one new sub-folder of DIR per file, named after the file; a name
-// seen before gets "-2", "-3", ... Names compare ignoring ASCII case, as
-// Windows folders do. "", "." and ".." get a "_" in front. A folder is only
-// taken when the file system shows it to be a folder right inside DIR that
-// no earlier file got: a name that it reads as one handed out already (letter
-// case beyond ASCII; on Windows trailing dots and blanks, which it drops), as
-// DIR itself or as a way out of DIR moves on to the next suffix.
+// Hands out one new sub-folder of DIR per file, named after the file as the
+// file system would store it (on Windows without trailing dots and blanks);
+// a name seen before gets "-2", "-3", ... Names compare ignoring ASCII case,
+// as Windows folders do. "", "." and ".." get a "_" in front. A folder is
+// only taken when the file system shows it to be a folder right inside DIR
+// that no earlier file got: a name that it reads as one handed out already
+// (such as letter case beyond ASCII), as DIR itself or as a way out of DIR
+// moves on to the next suffix.
 class OutputFolders {
   public:
     explicit OutputFolders(std::string dir) : dir_(std::move(dir)), dirId_(FolderIdentity(dir_)) {}
 
     // Creates the file's folder and returns its path; empty when none could be made.
-    std::string Claim(std::string name) {
+    std::string Claim(const std::string& fileName) {
+        std::string name = StoredFolderName(fileName);
         if (name.empty() || name == "." || name == "..") name.insert(0, "_");
         int refused = 0;
         for (int n = 1; refused < kMaxRefused; ++n) {

@@ -22,6 +22,10 @@ std::string ViewerPath(const std::string& file);
 // The file-name part of a path as the platform splits it.
 std::string BaseName(const std::string& path);
 
+// The name as the file system would store it for a new folder: on Windows
+// without trailing dots and blanks, which it drops; elsewhere unchanged.
+std::string StoredFolderName(std::string name);
+
 // Creates the folder (and its missing parents); true when it exists afterwards.
 bool MakeFolders(const std::string& folder);
 

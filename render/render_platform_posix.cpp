@@ -27,6 +27,10 @@ std::string BaseName(const std::string& path) {
     return slash == std::string::npos ? path : path.substr(slash + 1);
 }
 
+std::string StoredFolderName(std::string name) {
+    return name;
+}
+
 bool MakeFolders(const std::string& folder) {
     struct stat st;
     if (folder.empty() || stat(folder.c_str(), &st) == 0)
