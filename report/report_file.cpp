@@ -8,6 +8,53 @@ namespace {
 constexpr size_t kFlushThreshold = 64 * 1024;
 constexpr size_t kLastPieceLimit = 9999;
 
+bool IsAsciiLetter(char c) {
+    return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
+}
+bool IsDigit(char c) {
+    return c >= '0' && c <= '9';
+}
+
+// One RTF token of the text from `at` on, as the paragraph cut sees it.
+struct Token {
+    size_t length = 1;
+    int groups = 0;  // +1 for an unescaped "{", -1 for an unescaped "}"
+};
+
+Token TokenAt(std::string_view text, size_t at) {
+    Token token;
+    const char first = text[at];
+    if (first != '\\') {
+        token.groups = first == '{' ? 1 : first == '}' ? -1 : 0;
+        return token;
+    }
+    if (at + 1 == text.size()) return token;  // a lone backslash at the very end
+    if (!IsAsciiLetter(text[at + 1])) {
+        token.length = 2;  // a control symbol such as \\, \{ or \}
+        return token;
+    }
+    size_t end = at + 1;
+    while (end < text.size() && IsAsciiLetter(text[end]))
+        ++end;
+    const bool unicode = end == at + 2 && text[at + 1] == 'u';
+    if (end < text.size() && text[end] == '-') ++end;
+    const size_t digits = end;
+    while (end < text.size() && IsDigit(text[end]))
+        ++end;
+    if (end < text.size() && text[end] == ' ') ++end;  // the delimiting blank
+    if (unicode && end > digits && end < text.size()) {
+        // \uN and the character that stands in for it where Unicode is not
+        // read: a brace there counts, an escaped one stays whole.
+        const Token fallback = TokenAt(text, end);
+        if (fallback.length <= 2) {
+            token.groups = fallback.groups;
+            end += fallback.length;
+        }
+    }
+    token.length = end - at;
+    return token;
+}
+
 }  // namespace
 
 ReportFile::ReportFile(const ReportSettings& settings, const char* name, bool withParagraphFormat)
@@ -34,10 +81,35 @@ void ReportFile::WriteParagraph(std::string_view text) {
     }
     if (start == 0) {
         buffer_.append(text).append(" \\par\r\n");
+    } else if (text.size() - start > kLastPieceLimit) {
+        AppendCutPiece(text, start);
     } else if (start < text.size()) {
-        buffer_.append(text.substr(start, kLastPieceLimit)).append(" \\par\r\n");
+        buffer_.append(text.substr(start)).append(" \\par\r\n");
     }
     if (buffer_.size() >= kFlushThreshold) Flush();
+}
+
+// The last piece as the longest run of whole tokens from its start that fits
+// the limit, so no escape is split, and a "}" for every group of the text
+// still open at the cut, so nothing after it stays inside one of them.
+void ReportFile::AppendCutPiece(std::string_view text, size_t start) {
+    int open = 0;
+    size_t at = 0;
+    while (at < start) {
+        const Token token = TokenAt(text, at);
+        open += token.groups;
+        at += token.length;
+    }
+    at = start;  // no token reaches past a CR
+    while (at < text.size()) {
+        const Token token = TokenAt(text, at);
+        if (at + token.length - start > kLastPieceLimit) break;
+        open += token.groups;
+        at += token.length;
+    }
+    buffer_.append(text.substr(start, at - start));
+    if (open > 0) buffer_.append(static_cast<size_t>(open), '}');
+    buffer_.append(" \\par\r\n");
 }
 
 void ReportFile::Close() {

@@ -23,12 +23,15 @@ class ReportFile {
 
     void WriteLine(std::string_view line);
     // Writes the text as paragraphs: each piece ending at a CR becomes a line
-    // closed by " \par"; what follows the last CR is cut to 9999 characters.
+    // closed by " \par"; what follows the last CR is cut to at most 9999
+    // characters, never inside an escape or control word, and then closes the
+    // groups of the text still open there.
     void WriteParagraph(std::string_view text);
     // Writes the trailer and closes the file.
     void Close();
 
   private:
+    void AppendCutPiece(std::string_view text, size_t start);
     void Flush();
 
     OutputFile file_;

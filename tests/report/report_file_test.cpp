@@ -48,6 +48,39 @@ TEST_F(ReportFileTest, ParagraphsSplitAtEveryCr) {
         EXPECT_EQ(Paragraph(row.text), row.expected) << row.text.size();
 }
 
+// The last piece is cut between whole tokens (escapes, control words with
+// their number and blank, \uN with its fallback character), and every group
+// of the text still open at the cut is closed there.
+TEST_F(ReportFileTest, CutLastPieceSplitsNoTokenAndClosesItsGroups) {
+    auto repeat = [](std::string_view piece, size_t times) {
+        std::string text;
+        for (size_t i = 0; i < times; ++i)
+            text += piece;
+        return text;
+    };
+    const std::string a9993(9993, 'a');
+    const std::string a9994(9994, 'a');
+    const struct {
+        std::string text;
+        std::string lastLine;
+    } rows[] = {
+        // A value of "a", CR and 10,000 "{" in a value run, as the views write it.
+        {"{\\cf2 a\r" + repeat("\\{", 10000) + "}", repeat("\\{", 4999) + "} \\par"},
+        {"{\\cf2 a\r" + repeat("\\{", 4999) + "}", repeat("\\{", 4999) + "} \\par"},  // no cut
+        {"x\r" + a9994 + "\\cf2 b" + repeat("c", 99), a9994 + "\\cf2  \\par"},
+        {"x\r" + a9994 + "a\\cf-12 b" + repeat("c", 99), a9994 + "a \\par"},
+        {"x\r" + a9994 + "\\u8364?" + repeat("c", 99), a9994 + " \\par"},
+        {"x\r" + a9994 + "aa\\u-4064 ?" + repeat("c", 99), a9994 + "aa \\par"},
+        {"x\r" + a9993 + "\\u233\\}" + repeat("c", 99), a9993 + " \\par"},
+        {"x\r" + a9993 + "\\u233{" + repeat("c", 99), a9993 + "\\u233{} \\par"},
+        {"x\r" + a9994 + "aaaa\\\\" + repeat("c", 99), a9994 + "aaaa \\par"},
+        {"{\\b {a}{\\cf2 {b\r" + repeat("c", 9997) + "}de", repeat("c", 9997) + "}d}} \\par"},
+        {"}}\r" + repeat("c", 10000), repeat("c", 9999) + " \\par"},
+    };
+    for (const auto& row : rows)
+        EXPECT_EQ(Paragraph(row.text).back(), row.lastLine) << row.text.substr(0, 20);
+}
+
 TEST_F(ReportFileTest, HeaderAndTrailer) {
     ReportFile file(settings_, "frame.rtf", true);
     file.Close();
