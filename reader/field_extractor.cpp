@@ -1,6 +1,7 @@
 #include "reader/field_extractor.h"
 
 #include <algorithm>
+#include <cstring>
 
 #include "reader/pad_document.h"
 #include "reader/text_util.h"
@@ -45,22 +46,31 @@ LineTag ReadLineTag(std::string_view line) {
     return tag;
 }
 
+// Collects each value right where PadFieldList keeps it (its pending value),
+// so that no value is copied on its way into the list.
 class Extractor {
   public:
     void Run() {
-        for (size_t i = 0; i < SourceLines.Count(); ++i)
-            ScanLine(SourceLines[i]);
+        // A value is made of the text of lines, joined by one CR where their
+        // LFs stand, and only shrinks on the way: room for all line text
+        // holds every value, which then never moves.
+        PadFieldList.ReserveValues(SourceLines.TextBytes());
+        for (std::string_view line : SourceLines)
+            ScanLine(line);
         // A field still open when the lines run out is dropped.
+        PadFieldList.ClearPending();
     }
 
   private:
+    static std::string_view Pending() { return PadFieldList.Pending(); }
+
     void ScanLine(std::string_view line) {
         const LineTag tag = ReadLineTag(line);
         if (!tag.present) {
-            if (!pending_.empty()) {
-                const size_t from = pending_.size();
-                pending_ += CR;
-                pending_ += TrimView(line);
+            if (!Pending().empty()) {
+                const size_t from = Pending().size();
+                PadFieldList.AppendToPending(CR);
+                PadFieldList.AppendToPending(TrimView(line));
                 NoteMarkup(from);
             }
             return;
@@ -68,8 +78,8 @@ class Extractor {
         const int32_t known = tag.name.empty() ? -1 : FindPadTag(tag.name);
         if (known >= 0) {
             fieldOpen_ = true;
-            if (pending_.empty()) {
-                pending_.assign(tag.after);
+            if (Pending().empty()) {
+                PadFieldList.AppendToPending(tag.after);
                 NoteMarkup(0);
             }
             pendingTag_ = known;
@@ -92,49 +102,58 @@ class Extractor {
     // ">" after it up to date after text was added from position `from` on.
     // The value only grows until the field completes, so once found they stay.
     void NoteMarkup(size_t from) {
+        const std::string_view pending = Pending();
         if (from == 0) lt_ = gt_ = std::string::npos;
         if (lt_ == std::string::npos) {
-            lt_ = pending_.find('<', from);
+            lt_ = pending.find('<', from);
             if (lt_ == std::string::npos) return;
         }
-        if (gt_ == std::string::npos) gt_ = pending_.find('>', std::max(lt_ + 1, from));
+        if (gt_ == std::string::npos) gt_ = pending.find('>', std::max(lt_ + 1, from));
     }
 
     // An end tag broken by a line end reaches the pending value as text lines;
     // when its pieces name the open element they are cut out and end the field.
     bool RemoveBrokenEndTag() {
         if (lt_ == std::string::npos || gt_ == std::string::npos) return false;
-        std::string_view inner =
-            TrimView(std::string_view(pending_).substr(lt_ + 1, gt_ - lt_ - 1));
+        std::string_view inner = TrimView(Pending().substr(lt_ + 1, gt_ - lt_ - 1));
         if (inner.empty() || inner.front() != '/') return false;
         const std::string& openTagName = PadTagTable[static_cast<size_t>(pendingTag_)];
         if (!EqualsIgnoreAsciiCase(TrimView(inner.substr(1)), openTagName)) return false;
-        pending_.erase(lt_, gt_ - lt_ + 1);
+        PadFieldList.ErasePending(lt_, gt_ - lt_ + 1);
         return true;
     }
 
     void CompleteField() {
-        std::string value = DecodedValue(TrimView(pending_));
+        TrimPending();
+        if (Pending().find('&') != std::string_view::npos) {
+            const std::string_view pending = Pending();
+            PadFieldList.KeepOfPending(
+                0, DecodeEntitiesInPlace(PadFieldList.PendingData(), pending.size()));
+            TrimPending();
+        }
+        const std::string_view value = Pending();
         const bool hasCrAndLf =
             value.find(CR) != std::string::npos && value.find(LF) != std::string::npos;
         if (value.size() < kShortLimit && !hasCrAndLf) pendingShort_ = 1;
-        if (!value.empty()) AddPadField(std::move(value), section_, pendingTag_, pendingShort_);
+        if (!value.empty()) {
+            if (sectionChanged_) {
+                sectionNumber_ = PadFieldList.SectionFor(section_);
+                sectionChanged_ = false;
+            }
+            PadFieldList.StorePending(sectionNumber_, pendingTag_, pendingShort_);
+        }
         fieldOpen_ = false;
         pendingShort_ = 0;
-        pending_.clear();
         lt_ = gt_ = std::string::npos;
     }
 
-    // The trimmed pending value with its entities decoded, trimmed again.
-    static std::string DecodedValue(std::string_view trimmed) {
-        if (trimmed.find('&') == std::string_view::npos) return std::string(trimmed);
-        std::string value = DecodeEntities(trimmed);
-        const std::string_view kept = TrimView(value);
-        if (kept.size() != value.size()) {
-            value.erase(0, static_cast<size_t>(kept.data() - value.data()));
-            value.resize(kept.size());
+    static void TrimPending() {
+        const std::string_view pending = Pending();
+        const std::string_view kept = TrimView(pending);
+        if (kept.size() != pending.size()) {
+            PadFieldList.KeepOfPending(static_cast<size_t>(kept.data() - pending.data()),
+                                       kept.size());
         }
-        return value;
     }
 
     void ChangeDescriptionState(std::string_view name) {
@@ -150,26 +169,31 @@ class Extractor {
                 } else {
                     section_.assign(name);
                 }
+                sectionChanged_ = true;
                 break;
             case DescriptionState::After:
                 break;
         }
     }
 
-    std::string pending_;
-    size_t lt_ = std::string::npos;  // first "<" of pending_
+    size_t lt_ = std::string::npos;  // first "<" of the pending value
     size_t gt_ = std::string::npos;  // first ">" after it
     bool fieldOpen_ = false;
     int32_t pendingTag_ = 0;  // while a field is open, its name is PadTagTable[pendingTag_]
     int32_t pendingShort_ = 0;
     DescriptionState state_ = DescriptionState::Before;
     std::string section_;
+    // The section's number in PadFieldList, asked for again (with the name)
+    // only when a field completes after the section changed.
+    uint32_t sectionNumber_ = 0;
+    bool sectionChanged_ = false;
 };
 
 }  // namespace
 
-void AddPadField(std::string value, std::string section, int32_t tagNumber, int32_t isShort) {
-    PadFieldList.Add(PadField{std::move(value), std::move(section), tagNumber, isShort});
+void AddPadField(std::string_view value, std::string_view section, int32_t tagNumber,
+                 int32_t isShort) {
+    PadFieldList.Add(value, section, tagNumber, isShort);
 }
 
 void ExtractPadFields() {
@@ -179,34 +203,45 @@ void ExtractPadFields() {
 }
 
 std::string DecodeEntities(std::string_view text) {
+    std::string result(text);
+    result.resize(DecodeEntitiesInPlace(result.data(), result.size()));
+    return result;
+}
+
+size_t DecodeEntitiesInPlace(char* text, size_t size) {
     // Scans once from left to right. A decoded character is never examined
     // again, a name of seven or more characters is skipped up to its ";", an
     // unknown name up to after its ";", and a "&" without a later ";" ends
-    // the decoding.
-    std::string result;
-    result.reserve(text.size());
-    size_t done = 0;  // text before this position is in result
+    // the decoding. The text only shrinks, so what is written never reaches
+    // what is still to be read.
+    const std::string_view view(text, size);
+    size_t done = 0;  // text before this position has been read
+    size_t out = 0;   // and this much of it written
+    auto keep = [&](size_t end) {
+        std::memmove(text + out, text + done, end - done);
+        out += end - done;
+        done = end;
+    };
     for (;;) {
-        const size_t amp = text.find('&', done);
+        const size_t amp = view.find('&', done);
         if (amp == std::string_view::npos) break;
-        const size_t semi = text.find(';', amp + 1);
+        const size_t semi = view.find(';', amp + 1);
         if (semi == std::string_view::npos) break;
         if (semi - amp >= 8) {
-            result.append(text.substr(done, semi - done));
-            done = semi;
+            keep(semi);
             continue;
         }
-        const EntityEntry* entity = FindEntity(text.substr(amp + 1, semi - amp - 1));
+        const EntityEntry* entity = FindEntity(view.substr(amp + 1, semi - amp - 1));
         if (entity != nullptr) {
-            result.append(text.substr(done, amp - done));
-            result += entity->Character;
+            keep(amp);
+            text[out++] = entity->Character;
+            done = semi + 1;
         } else {
-            result.append(text.substr(done, semi + 1 - done));
+            keep(semi + 1);
         }
-        done = semi + 1;
     }
-    result.append(text.substr(done));
-    return result;
+    keep(size);
+    return out;
 }
 
 }  // namespace quillot

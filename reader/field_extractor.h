@@ -11,9 +11,12 @@
 namespace quillot {
 
 void ExtractPadFields();
-void AddPadField(std::string value, std::string section, int32_t tagNumber, int32_t isShort);
+void AddPadField(std::string_view value, std::string_view section, int32_t tagNumber,
+                 int32_t isShort);
 
 // Replaces the named character entities of EntityTable in the text.
 std::string DecodeEntities(std::string_view text);
+// The same in place, for `size` bytes at `text`; returns the new size.
+size_t DecodeEntitiesInPlace(char* text, size_t size);
 
 }  // namespace quillot

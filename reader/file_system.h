@@ -23,8 +23,9 @@ class InputFile {
 
     // Reads up to `size` bytes; returns 0 at the end of the file. Throws IoError.
     size_t Read(char* buffer, size_t size);
-    // The file's size as the system reports it now, or 0 when it cannot
-    // tell: a hint for making room, not a limit for reading.
+    // The file's size as the system reports it now (the largest size_t when
+    // it is larger), or 0 when it cannot tell: a hint for making room, not a
+    // limit for reading.
     size_t SizeHint() const;
     // Closes the file; a failure throws IoError.
     void Close();

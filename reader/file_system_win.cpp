@@ -1,5 +1,7 @@
 #include <windows.h>
 
+#include <cstdint>
+
 #include "reader/file_system.h"
 #include "reader/io_error.h"
 #include "reader/text_util.h"
@@ -48,6 +50,8 @@ size_t InputFile::Read(char* buffer, size_t size) {
 size_t InputFile::SizeHint() const {
     LARGE_INTEGER size;
     if (!GetFileSizeEx(H(handle_), &size) || size.QuadPart < 0) return 0;
+    // Larger than the address space: the most there is, not the size cut short.
+    if (static_cast<unsigned long long>(size.QuadPart) > SIZE_MAX) return SIZE_MAX;
     return static_cast<size_t>(size.QuadPart);
 }
 

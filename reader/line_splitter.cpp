@@ -1,5 +1,7 @@
 #include "reader/line_splitter.h"
 
+#include <limits>
+
 #include "reader/byte_scan.h"
 #include "reader/file_system.h"
 #include "reader/pad_document.h"
@@ -38,10 +40,13 @@ bool ReadSourceLines(const std::string& fileName) {
     LineSplitter splitter;
     if (!IsExistingFile(fileName)) return false;
     InputFile file(fileName);
-    // The lines hold at most the file's bytes (plus the "<" that starts the
-    // line being collected): room for them all at once spares the copies of
-    // a growing buffer on large files.
-    SourceLines.Reserve(file.SizeHint() + 1, 0);
+    // The lines hold the file's bytes and an LF after each line: room for
+    // them at once spares the copies of a growing buffer on large files. An
+    // eighth more covers lines of eight bytes; only files of shorter lines
+    // still grow the buffer. A file larger than the memory fails right here.
+    const size_t size = file.SizeHint();
+    const size_t room = size + size / 8 + 2;
+    SourceLines.Reserve(room > size ? room : std::numeric_limits<size_t>::max());
     char block[ReadBlockSize];
     try {
         for (;;) {

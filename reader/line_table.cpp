@@ -1,46 +1,82 @@
 #include "reader/line_table.h"
 
+#include <cstring>
+
 #include "reader/text_util.h"
 
 namespace quillot {
+namespace {
+
+const char* LineEnd(const char* at, const char* end) {
+    const void* lf = std::memchr(at, LF, static_cast<size_t>(end - at));
+    return lf != nullptr ? static_cast<const char*>(lf) : end;
+}
+
+}  // namespace
+
+LineTable::Iterator::Iterator(const char* at, const char* end) : at_(at), end_(end) {
+    if (at_ != end_) line_ = std::string_view(at_, static_cast<size_t>(LineEnd(at_, end_) - at_));
+}
+
+LineTable::Iterator& LineTable::Iterator::operator++() {
+    at_ += line_.size() + 1;
+    line_ = at_ != end_ ? std::string_view(at_, static_cast<size_t>(LineEnd(at_, end_) - at_))
+                        : std::string_view();
+    return *this;
+}
+
+LineTable::Iterator LineTable::Iterator::operator++(int) {
+    Iterator before = *this;
+    ++*this;
+    return before;
+}
 
 void LineTable::Clear() {
     text_.clear();
-    ends_.clear();
+    stored_ = 0;
+    count_ = 0;
+    starts_.clear();
 }
 
 std::string_view LineTable::operator[](size_t i) const {
-    size_t begin = i == 0 ? 0 : ends_[i - 1];
-    return std::string_view(text_).substr(begin, ends_[i] - begin);
+    Iterator line(text_.data() + starts_[i / kStride], text_.data() + stored_);
+    for (size_t skip = i % kStride; skip > 0; --skip)
+        ++line;
+    return *line;
 }
 
 void LineTable::Add(std::string_view line) {
     DiscardOpenLine();
     text_.append(line);
-    ends_.push_back(text_.size());
+    StoreOpenLine();
 }
 
 void LineTable::EndOpenLine() {
-    const size_t start = StoredEnd();
-    std::string_view open = std::string_view(text_).substr(start);
+    std::string_view open = std::string_view(text_).substr(stored_);
     std::string_view trimmed = TrimView(open);
     if (trimmed.empty()) {
-        text_.resize(start);
+        text_.resize(stored_);
         return;
     }
     const size_t lead = static_cast<size_t>(trimmed.data() - open.data());
-    if (lead > 0) text_.erase(start, lead);
-    text_.resize(start + trimmed.size());
-    ends_.push_back(text_.size());
+    if (lead > 0) text_.erase(stored_, lead);
+    text_.resize(stored_ + trimmed.size());
+    StoreOpenLine();
+}
+
+void LineTable::StoreOpenLine() {
+    if (count_ % kStride == 0) starts_.push_back(stored_);
+    text_.push_back(LF);
+    stored_ = text_.size();
+    ++count_;
 }
 
 void LineTable::DiscardOpenLine() {
-    text_.resize(StoredEnd());
+    text_.resize(stored_);
 }
 
-void LineTable::Reserve(size_t textBytes, size_t lines) {
+void LineTable::Reserve(size_t textBytes) {
     if (textBytes > text_.capacity()) text_.reserve(textBytes);
-    if (lines > ends_.capacity()) ends_.reserve(lines);
 }
 
 }  // namespace quillot

@@ -1,5 +1,9 @@
 #include "reader/pad_document.h"
 
+#include <algorithm>
+#include <limits>
+#include <stdexcept>
+
 #include "reader/text_util.h"
 #include "reader/vocabulary.h"
 
@@ -11,33 +15,110 @@ FieldTable PadFieldList;
 bool EnglishOnly = false;
 std::string TempFolder;
 
+FieldTable::FieldTable() {
+    sectionEnds_.push_back(0);
+}
+
 void FieldTable::Clear() {
-    fields_.clear();
-    for (auto& positions : positionsByTag_)
-        positions.clear();
+    values_.clear();
+    records_.clear();
+    sectionText_.clear();
+    sectionEnds_.assign(1, 0);
+    indexed_ = false;
 }
 
-void FieldTable::Add(PadField field) {
-    if (field.TagNumber >= 0) {
-        const size_t tag = static_cast<size_t>(field.TagNumber);
-        if (tag >= positionsByTag_.size()) positionsByTag_.resize(tag + 1);
-        positionsByTag_[tag].push_back(fields_.size());
+void FieldTable::Add(std::string_view value, std::string_view section, int32_t tagNumber,
+                     int32_t isShort) {
+    ClearPending();
+    AppendToPending(value);
+    StorePending(SectionFor(section), tagNumber, isShort);
+}
+
+PadField FieldTable::operator[](size_t i) const {
+    const Record& record = records_[i];
+    const size_t start = i == 0 ? 0 : records_[i - 1].valueEnd;
+    return PadField{std::string_view(values_).substr(start, record.valueEnd - start),
+                    SectionText(record.sectionAndShort & ~kShortBit), record.tagNumber,
+                    (record.sectionAndShort & kShortBit) != 0 ? 1 : 0};
+}
+
+void FieldTable::KeepOfPending(size_t at, size_t size) {
+    const size_t start = StoredEnd();
+    if (at > 0) values_.erase(start, at);
+    values_.resize(start + size);
+}
+
+void FieldTable::ReserveValues(size_t bytes) {
+    if (bytes > values_.capacity()) values_.reserve(bytes);
+}
+
+uint32_t FieldTable::SectionFor(std::string_view name) {
+    const auto last = static_cast<uint32_t>(sectionEnds_.size() - 1);
+    if (SectionText(last) == name) return last;
+    if (sectionEnds_.size() > ~kShortBit ||
+        sectionText_.size() + name.size() > std::numeric_limits<uint32_t>::max()) {
+        throw std::length_error("too many section names");
     }
-    fields_.push_back(std::move(field));
+    sectionText_.append(name);
+    sectionEnds_.push_back(static_cast<uint32_t>(sectionText_.size()));
+    return last + 1;
 }
 
-const std::vector<size_t>& FieldTable::PositionsOfTag(int32_t tagNumber) const {
-    static const std::vector<size_t> none;
-    if (tagNumber < 0 || static_cast<size_t>(tagNumber) >= positionsByTag_.size()) return none;
-    return positionsByTag_[static_cast<size_t>(tagNumber)];
+void FieldTable::StorePending(uint32_t section, int32_t tagNumber, int32_t isShort) {
+    if (values_.size() > std::numeric_limits<uint32_t>::max()) {
+        throw std::length_error("the values of the document are too long");
+    }
+    records_.push_back(Record{static_cast<uint32_t>(values_.size()),
+                              section | (isShort != 0 ? kShortBit : 0), tagNumber});
+    indexed_ = false;
+}
+
+std::string_view FieldTable::SectionText(uint32_t section) const {
+    const uint32_t start = section == 0 ? 0 : sectionEnds_[section - 1];
+    return std::string_view(sectionText_).substr(start, sectionEnds_[section] - start);
+}
+
+FieldTable::Positions FieldTable::PositionsOfTag(int32_t tagNumber) const {
+    if (!indexed_) BuildTagIndex();
+    if (tagNumber < 0 || static_cast<size_t>(tagNumber) + 1 >= tagStarts_.size() ||
+        byTag_.empty()) {
+        return Positions(nullptr, nullptr);
+    }
+    const uint32_t* positions = byTag_.data();
+    return Positions(positions + tagStarts_[static_cast<size_t>(tagNumber)],
+                     positions + tagStarts_[static_cast<size_t>(tagNumber) + 1]);
+}
+
+// A counting sort of the positions by tag: two passes, no growth.
+void FieldTable::BuildTagIndex() const {
+    int32_t highest = -1;
+    size_t tagged = 0;
+    for (const Record& record : records_) {
+        highest = std::max(highest, record.tagNumber);
+        tagged += record.tagNumber >= 0 ? 1 : 0;
+    }
+    tagStarts_.assign(static_cast<size_t>(highest + 1) + 1, 0);
+    for (const Record& record : records_) {
+        if (record.tagNumber >= 0) ++tagStarts_[static_cast<size_t>(record.tagNumber) + 1];
+    }
+    for (size_t t = 1; t < tagStarts_.size(); ++t)
+        tagStarts_[t] += tagStarts_[t - 1];
+    byTag_.assign(tagged, 0);
+    std::vector<uint32_t> next(tagStarts_.begin(), tagStarts_.end() - 1);
+    uint32_t position = 0;
+    for (const Record& record : records_) {
+        if (record.tagNumber >= 0) byTag_[next[static_cast<size_t>(record.tagNumber)]++] = position;
+        ++position;
+    }
+    indexed_ = true;
 }
 
 std::string_view FieldValueView(std::string_view tagName) {
     const int32_t tag = FindPadTag(tagName);
     if (tag < 0) return {};
-    const std::vector<size_t>& positions = PadFieldList.PositionsOfTag(tag);
-    for (size_t position : positions) {
-        const PadField& field = PadFieldList[position];
+    const FieldTable::Positions positions = PadFieldList.PositionsOfTag(tag);
+    for (uint32_t position : positions) {
+        const PadField field = PadFieldList[position];
         if (field.Section.empty() || EqualsIgnoreAsciiCase(field.Section, "English")) {
             return TrimView(field.Value);
         }

@@ -31,7 +31,7 @@ void PrintTo(const Record& r, std::ostream* os) {
 std::vector<Record> Records() {
     std::vector<Record> records;
     for (const PadField& f : PadFieldList) {
-        records.push_back({ShowCr(f.Value), f.Section, f.TagNumber, f.IsShort});
+        records.push_back({ShowCr(f.Value), std::string(f.Section), f.TagNumber, f.IsShort});
     }
     return records;
 }
@@ -176,6 +176,24 @@ TEST_F(ReaderTest, ManyLinesInsideOneFieldStayLinear) {
     const auto records = Extract(text);
     ASSERT_EQ(records.size(), 1u);
     EXPECT_EQ(records[0].tag, 64);
+}
+
+TEST_F(ReaderTest, ASectionNameIsKeptOnceForTheFieldsThatShareIt) {
+    // A copy per field made memory grow with the square of such a file.
+    const std::string name(100000, 'x');
+    std::string text = "<Program_Descriptions>\n<" + name + ">\n";
+    for (int i = 0; i < 50; ++i)
+        text += "<EULA>x</EULA>\n";
+    text += "</" + name + ">\n";  // the same section again
+    for (int i = 0; i < 50; ++i)
+        text += "<EULA>x</EULA>\n";
+    LoadDocumentText(text);
+    ASSERT_EQ(PadFieldList.Count(), 100u);
+    const char* const kept = PadFieldList[0].Section.data();
+    for (size_t i = 0; i < PadFieldList.Count(); ++i) {
+        EXPECT_EQ(PadFieldList[i].Section, name);
+        EXPECT_EQ(static_cast<const void*>(PadFieldList[i].Section.data()), kept) << i;
+    }
 }
 
 TEST_F(ReaderTest, RecordsNeverOutnumberLines) {

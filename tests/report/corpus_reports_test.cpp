@@ -395,7 +395,7 @@ TEST_F(CorpusReportsTest, FourLanguageSectionsOfEmphasize) {
     LoadCorpusFile("MartinHartnagel_emphasize.de_pad.xml");
     Lines keywordSections;
     for (const PadField& field : PadFieldList) {
-        if (field.TagNumber == FindPadTag("Keywords")) keywordSections.push_back(field.Section);
+        if (field.TagNumber == FindPadTag("Keywords")) keywordSections.emplace_back(field.Section);
     }
     EXPECT_EQ(keywordSections, (Lines{"English", "German", "French", "Spanish"}));
 
