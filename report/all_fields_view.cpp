@@ -12,23 +12,23 @@ void WriteAllFieldsView(const ReportSettings& settings) {
     std::string line;  // reused, so the lines cost no allocations
     for (size_t tag = 0; tag < PadTagTable.size(); ++tag) {
         const std::string& name = PadTagTable[tag];
-        const auto& positions = PadFieldList.PositionsOfTag(static_cast<int32_t>(tag));
-        const PadField* field = positions.empty() ? nullptr : &PadFieldList[positions.front()];
-        const std::string_view value = field != nullptr ? field->Value : std::string_view();
+        const FieldTable::Positions positions =
+            PadFieldList.PositionsOfTag(static_cast<int32_t>(tag));
+        const PadField field = positions.empty() ? PadField{} : PadFieldList[positions.front()];
+        const std::string_view value = field.Value;
         line.assign("\\plain\\f0\\fs16\\cf1\\ul ").append(name);
-        if (field == nullptr || field->IsShort == 1) {
+        // The value goes straight into the file, escaped on the way, so that
+        // even a value of the size of the document is never copied twice.
+        if (positions.empty() || field.IsShort == 1) {
             line.append("\\plain\\f0\\fs16\\cf2\\b  ");
-            AppendEscapedRtf(line, value, SourceEncoding);
-            line.append("\\plain\\f0\\fs16\\cf0");
-            file.WriteLine(line);
         } else {
             line.append("\\plain\\f0\\fs16\\cf0");
             file.WriteLine(line);
             line.assign("\\par \\plain\\f0\\fs16\\cf2\\b ");
-            AppendEscapedRtf(line, value, SourceEncoding);
-            line.append("\\plain\\f0\\fs16\\cf0");
-            file.WriteLine(line);
         }
+        file.Write(line);
+        file.WriteEscaped(value, SourceEncoding);
+        file.WriteLine("\\plain\\f0\\fs16\\cf0");
         file.WriteLine("\\par");
     }
     file.Close();

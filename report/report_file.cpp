@@ -1,5 +1,7 @@
 #include "report/report_file.h"
 
+#include <algorithm>
+
 #include "report/rtf_text.h"
 
 namespace quillot {
@@ -68,31 +70,60 @@ ReportFile::ReportFile(const ReportSettings& settings, const char* name, bool wi
 
 ReportFile::~ReportFile() = default;
 
-void ReportFile::WriteLine(std::string_view line) {
-    buffer_.append(line).append("\r\n");
+void ReportFile::Write(std::string_view text) {
+    if (text.size() >= kFlushThreshold) {
+        // Written as it is rather than copied into the buffer first.
+        Flush();
+        file_.Write(text.data(), text.size());
+        return;
+    }
+    buffer_.append(text);
     if (buffer_.size() >= kFlushThreshold) Flush();
+}
+
+void ReportFile::WriteEscaped(std::string_view text, TextEncoding encoding) {
+    // In pieces of about the buffer's size, so that a long value is never
+    // held escaped as a whole. A piece ends before an ASCII byte, never
+    // inside a character of several bytes.
+    while (text.size() > kFlushThreshold) {
+        size_t cut = kFlushThreshold;
+        while (cut < text.size() && static_cast<unsigned char>(text[cut]) >= 0x80)
+            ++cut;
+        AppendEscapedRtf(buffer_, text.substr(0, cut), encoding);
+        Flush();
+        text.remove_prefix(cut);
+    }
+    AppendEscapedRtf(buffer_, text, encoding);
+    if (buffer_.size() >= kFlushThreshold) Flush();
+}
+
+void ReportFile::WriteLine(std::string_view line) {
+    Write(line);
+    Write("\r\n");
 }
 
 void ReportFile::WriteParagraph(std::string_view text) {
     size_t start = 0;
     for (size_t cr = text.find('\r'); cr != std::string_view::npos; cr = text.find('\r', start)) {
-        buffer_.append(text.substr(start, cr - start)).append(" \\par\r\n");
+        Write(text.substr(start, cr - start));
+        Write(" \\par\r\n");
         start = cr + 1;
     }
     if (start == 0) {
-        buffer_.append(text).append(" \\par\r\n");
+        Write(text);
+        Write(" \\par\r\n");
     } else if (text.size() - start > kLastPieceLimit) {
-        AppendCutPiece(text, start);
+        WriteCutPiece(text, start);
     } else if (start < text.size()) {
-        buffer_.append(text.substr(start)).append(" \\par\r\n");
+        Write(text.substr(start));
+        Write(" \\par\r\n");
     }
-    if (buffer_.size() >= kFlushThreshold) Flush();
 }
 
 // The last piece as the longest run of whole tokens from its start that fits
 // the limit, so no escape is split, and a "}" for every group of the text
 // still open at the cut, so nothing after it stays inside one of them.
-void ReportFile::AppendCutPiece(std::string_view text, size_t start) {
+void ReportFile::WriteCutPiece(std::string_view text, size_t start) {
     int open = 0;
     size_t at = 0;
     while (at < start) {
@@ -107,9 +138,9 @@ void ReportFile::AppendCutPiece(std::string_view text, size_t start) {
         open += token.groups;
         at += token.length;
     }
-    buffer_.append(text.substr(start, at - start));
-    if (open > 0) buffer_.append(static_cast<size_t>(open), '}');
-    buffer_.append(" \\par\r\n");
+    Write(text.substr(start, at - start));
+    Write(std::string(static_cast<size_t>(std::max(open, 0)), '}'));
+    Write(" \\par\r\n");
 }
 
 void ReportFile::Close() {

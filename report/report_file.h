@@ -8,6 +8,7 @@
 #include <string_view>
 
 #include "reader/file_system.h"
+#include "reader/text_encoding.h"
 #include "report/report_settings.h"
 
 namespace quillot {
@@ -21,6 +22,10 @@ class ReportFile {
     ReportFile(const ReportFile&) = delete;
     ReportFile& operator=(const ReportFile&) = delete;
 
+    // Writes the text as it is, without a line end.
+    void Write(std::string_view text);
+    // Writes document text escaped for RTF (EscapeRtf), without a line end.
+    void WriteEscaped(std::string_view text, TextEncoding encoding);
     void WriteLine(std::string_view line);
     // Writes the text as paragraphs: each piece ending at a CR becomes a line
     // closed by " \par"; what follows the last CR is cut to at most 9999
@@ -31,7 +36,7 @@ class ReportFile {
     void Close();
 
   private:
-    void AppendCutPiece(std::string_view text, size_t start);
+    void WriteCutPiece(std::string_view text, size_t start);
     void Flush();
 
     OutputFile file_;

@@ -75,7 +75,7 @@ void AppendEscapedRtf(std::string& out, std::string_view text, TextEncoding enco
 
 std::string EscapeRtf(std::string_view text, TextEncoding encoding) {
     std::string result;
-    result.reserve(text.size() + 8);
+    result.reserve(text.size() + 16);  // room for the run around it
     AppendEscapedRtf(result, text, encoding);
     return result;
 }
@@ -92,16 +92,14 @@ std::string HeadingRun(std::string_view text) {
     return run;
 }
 
-std::string StrongValueRun(std::string_view text) {
-    std::string run = "{\\cf2\\b ";
-    run.append(text).append("}");
-    return run;
+std::string StrongValueRun(std::string text) {
+    text.insert(0, "{\\cf2\\b ").push_back('}');
+    return text;
 }
 
-std::string ValueRun(std::string_view text) {
-    std::string run = "{\\cf2 ";
-    run.append(text).append("}");
-    return run;
+std::string ValueRun(std::string text) {
+    text.insert(0, "{\\cf2 ").push_back('}');
+    return text;
 }
 
 static const char* FamilyKeyword(uint8_t pitchAndFamily) {

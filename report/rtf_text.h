@@ -18,10 +18,12 @@ std::string EscapeRtf(std::string_view text, TextEncoding encoding);
 // Appends EscapeRtf(text, encoding) to `out`.
 void AppendEscapedRtf(std::string& out, std::string_view text, TextEncoding encoding);
 
-std::string LabelRun(std::string_view text);        // "\cf1 " + text + ": "
-std::string HeadingRun(std::string_view text);      // "{\cf1\b " + text + ": }"
-std::string StrongValueRun(std::string_view text);  // "{\cf2\b " + text + "}"
-std::string ValueRun(std::string_view text);        // "{\cf2 " + text + "}"
+std::string LabelRun(std::string_view text);    // "\cf1 " + text + ": "
+std::string HeadingRun(std::string_view text);  // "{\cf1\b " + text + ": }"
+// The value runs are built in the value's own storage: a value of the size
+// of the document is not copied once more on its way into the report.
+std::string StrongValueRun(std::string text);  // "{\cf2\b " + text + "}"
+std::string ValueRun(std::string text);        // "{\cf2 " + text + "}"
 
 // The report font as the system describes it.
 struct FontMetrics {
