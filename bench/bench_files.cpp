@@ -69,6 +69,28 @@ const std::string& GeneratedFile(size_t megabytes) {
     return it->second;
 }
 
+const std::string& ShapeFile(MemoryShape shape, size_t bytes) {
+    static std::map<std::pair<MemoryShape, size_t>, std::string> files;
+    auto it = files.find({shape, bytes});
+    if (it == files.end()) {
+        const std::string path = ScratchFolder() + "shape_" +
+                                 std::to_string(static_cast<int>(shape)) + "_" +
+                                 std::to_string(bytes) + ".xml";
+        WriteTextFile(path, GenerateShapeText(shape, bytes));
+        it = files.emplace(std::make_pair(shape, bytes), path).first;
+    }
+    return it->second;
+}
+
+const std::string& EmptyFile() {
+    static const std::string path = [] {
+        const std::string empty = ScratchFolder() + "empty.xml";
+        WriteTextFile(empty, "");
+        return empty;
+    }();
+    return path;
+}
+
 size_t FileSize(const std::string& path) {
     return static_cast<size_t>(fs::file_size(path));
 }

@@ -7,6 +7,8 @@
 #include <string>
 #include <vector>
 
+#include "bench/pad_generator.h"
+
 namespace quillot::bench {
 
 // The typical PAD file of the corpus that the pipeline benchmark reads
@@ -24,6 +26,10 @@ const std::vector<std::string>& CorpusFiles();  // every *.xml, sorted
 // The generated file of about `megabytes` MB (10 * 2^20 for 10 and so on).
 const std::string& GeneratedFile(size_t megabytes);
 size_t FileSize(const std::string& path);
+// A file of the shape, at least `bytes` long (made once, on first use).
+const std::string& ShapeFile(MemoryShape shape, size_t bytes);
+// An empty file: the document of the memory baseline.
+const std::string& EmptyFile();
 
 // The quillot-render program of this build tree.
 const char* QuillotRenderPath();

@@ -90,7 +90,58 @@ void AppendLanguageSection(std::string& out, size_t number) {
     out += "\t\t</" + language + ">\r\n";
 }
 
+struct ShapeParts {
+    std::string head;
+    std::string line;  // repeated until the text is long enough
+    std::string tail;
+};
+
+ShapeParts PartsOf(MemoryShape shape) {
+    switch (shape) {
+        case MemoryShape::TinyFields:
+            return {"", "<Program_Name>x</Program_Name>\r\n", ""};
+        case MemoryShape::LongSectionName:
+            return {"<Program_Descriptions>\n<" + std::string(100000, 'x') + ">\n",
+                    "<EULA>x</EULA>\n", ""};
+        case MemoryShape::DensestFields:
+            return {"", "<EULA/>x", ""};
+        case MemoryShape::DensestLines:
+            return {"", "<", ""};
+        case MemoryShape::OneLargeValue:
+            return {"<Char_Desc_2000>",
+                    "Every line of this description says the same thing &amp; a little more.\r\n",
+                    "</Char_Desc_2000>\r\n"};
+    }
+    throw std::logic_error("unknown shape");
+}
+
 }  // namespace
+
+std::string GenerateShapeText(MemoryShape shape, size_t minBytes) {
+    const ShapeParts parts = PartsOf(shape);
+    const size_t fixed = parts.head.size() + parts.tail.size();
+    const size_t lines =
+        minBytes > fixed ? (minBytes - fixed + parts.line.size() - 1) / parts.line.size() : 0;
+    std::string text;
+    text.reserve(fixed + lines * parts.line.size());
+    text += parts.head;
+    for (size_t i = 0; i < lines; ++i)
+        text += parts.line;
+    text += parts.tail;
+    return text;
+}
+
+size_t LongSectionNameBytes(size_t eulaLines) {
+    const ShapeParts parts = PartsOf(MemoryShape::LongSectionName);
+    return parts.head.size() + eulaLines * parts.line.size();
+}
+
+void WriteTextFile(const std::string& path, const std::string& text) {
+    std::ofstream out(path, std::ios::binary | std::ios::trunc);
+    out.write(text.data(), static_cast<std::streamsize>(text.size()));
+    out.close();
+    if (!out) throw std::runtime_error("cannot write " + path);
+}
 
 std::string GeneratePadText(size_t minBytes) {
     const std::string tail = kTail;
@@ -104,10 +155,7 @@ std::string GeneratePadText(size_t minBytes) {
 
 size_t WritePadFile(const std::string& path, size_t minBytes) {
     const std::string text = GeneratePadText(minBytes);
-    std::ofstream out(path, std::ios::binary | std::ios::trunc);
-    out.write(text.data(), static_cast<std::streamsize>(text.size()));
-    out.close();
-    if (!out) throw std::runtime_error("cannot write " + path);
+    WriteTextFile(path, text);
     return text.size();
 }
 

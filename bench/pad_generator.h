@@ -15,4 +15,30 @@ std::string GeneratePadText(size_t minBytes);
 // Writes GeneratePadText(minBytes) to the path; returns the size written.
 size_t WritePadFile(const std::string& path, size_t minBytes);
 
+// Files of the shapes that cost the reader the most memory for their size.
+enum class MemoryShape {
+    // One short field per line: <Program_Name>x</Program_Name> and CR LF.
+    TinyFields,
+    // Inside Program_Descriptions an unknown tag with a name of 100,000
+    // characters, which becomes the section of every later field, then
+    // <EULA>x</EULA> lines.
+    LongSectionName,
+    // A field every 8 bytes: <EULA/>x, over and over.
+    DensestFields,
+    // A line for every byte: "<", over and over.
+    DensestLines,
+    // One Char_Desc_2000 value that fills the file: lines of text with an
+    // entity in each.
+    OneLargeValue,
+};
+
+// The shape's text, at least `minBytes` long.
+std::string GenerateShapeText(MemoryShape shape, size_t minBytes);
+
+// The size of the LongSectionName file with this many EULA lines.
+size_t LongSectionNameBytes(size_t eulaLines);
+
+// Writes the text to the path; throws when it cannot.
+void WriteTextFile(const std::string& path, const std::string& text);
+
 }  // namespace quillot::bench

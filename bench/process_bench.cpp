@@ -1,8 +1,9 @@
 // Programs measured as separate processes: quillot-render over the whole real
 // corpus against `xmllint --noout` over the same files, the baseline, in the
 // same iterations; quillot-render on a generated 100 MB file (time and the
-// child's peak resident memory); and quillot-render over the corpus into a
-// new folder. The two that load the file system most come last, so their
+// child's peak resident memory) and on the files of the shapes that cost the
+// most memory for their size; and quillot-render over the corpus into a new
+// folder. The two that load the file system most come last, so their
 // write-back does not fall into the other measurements.
 #include <benchmark/benchmark.h>
 
@@ -57,24 +58,43 @@ void BM_CorpusQuillotRenderAgainstXmllint(benchmark::State& state) {
     state.counters["files"] = static_cast<double>(CorpusFiles().size());
 }
 
-void BM_RenderGenerated100MB(benchmark::State& state) {
-    const std::string& file = GeneratedFile(100);
-    const std::vector<std::string> argv = {QuillotRenderPath(), "--out",
-                                           NewScratchFolder("render-100MB"), file};
-    double peakRssKb = 0;
+// quillot-render on the file and, in the same iteration, on an empty file:
+// the baseline, the program's own footprint. What the document costs is the
+// difference of the two peaks (ru_maxrss), set against the file's size.
+void RenderMemory(benchmark::State& state, const std::string& file, const std::string& folder) {
+    const std::vector<std::string> render = {QuillotRenderPath(), "--out", NewScratchFolder(folder),
+                                             file};
+    const std::vector<std::string> empty = {QuillotRenderPath(), "--out",
+                                            NewScratchFolder(folder + "-empty"), EmptyFile()};
+    long peakKb = 0;
+    long baselineKb = 0;
     for (auto _ : state) {
-        const ChildRun run = RunChild(argv);
-        if (run.exitStatus != 0) {
+        const ChildRun baseline = RunChild(empty);
+        const ChildRun run = RunChild(render);
+        if (run.exitStatus != 0 || baseline.exitStatus != 0) {
             state.SkipWithError("quillot-render failed");
             return;
         }
         state.SetIterationTime(run.seconds);
-        peakRssKb = std::max(peakRssKb, static_cast<double>(run.peakRssKb));
+        peakKb = std::max(peakKb, run.peakRssKb);
+        baselineKb = std::max(baselineKb, baseline.peakRssKb);
     }
     const double fileBytes = static_cast<double>(FileSize(file));
     state.counters["file_MB"] = fileBytes / (1 << 20);
-    state.counters["peak_rss_MB"] = peakRssKb / 1024.0;
-    state.counters["rss_per_file_size"] = peakRssKb * 1024.0 / fileBytes;
+    state.counters["peak_rss_MB"] = static_cast<double>(peakKb) / 1024.0;
+    state.counters["baseline_rss_MB"] = static_cast<double>(baselineKb) / 1024.0;
+    state.counters["rss_per_file_size"] =
+        static_cast<double>(peakKb - baselineKb) * 1024.0 / fileBytes;
+}
+
+void BM_RenderGenerated100MB(benchmark::State& state) {
+    RenderMemory(state, GeneratedFile(100), "render-100MB");
+}
+
+// The shapes that cost the most memory for their size (pad_generator.h).
+void BM_RenderPeakMemory(benchmark::State& state, MemoryShape shape, size_t bytes) {
+    RenderMemory(state, ShapeFile(shape, bytes),
+                 "memory-" + std::to_string(static_cast<int>(shape)));
 }
 
 // quillot-render over the corpus into a folder that does not exist yet, so
@@ -108,6 +128,20 @@ BENCHMARK(BM_RenderGenerated100MB)
     ->Iterations(1)
     ->Repetitions(5)
     ->ReportAggregatesOnly(true);
+#define QUILLOT_MEMORY_BENCHMARK(name, shape, bytes)           \
+    BENCHMARK_CAPTURE(BM_RenderPeakMemory, name, shape, bytes) \
+        ->Unit(benchmark::kMillisecond)                        \
+        ->UseManualTime()                                      \
+        ->Iterations(1)                                        \
+        ->Repetitions(3)                                       \
+        ->ReportAggregatesOnly(true)
+QUILLOT_MEMORY_BENCHMARK(long_section_name_7000_fields, MemoryShape::LongSectionName,
+                         LongSectionNameBytes(7000));
+QUILLOT_MEMORY_BENCHMARK(long_section_name_100MB, MemoryShape::LongSectionName, 100 << 20);
+QUILLOT_MEMORY_BENCHMARK(tiny_fields_100MB, MemoryShape::TinyFields, 100 << 20);
+QUILLOT_MEMORY_BENCHMARK(densest_fields_100MB, MemoryShape::DensestFields, 100 << 20);
+QUILLOT_MEMORY_BENCHMARK(densest_lines_100MB, MemoryShape::DensestLines, 100 << 20);
+QUILLOT_MEMORY_BENCHMARK(one_large_value_100MB, MemoryShape::OneLargeValue, 100 << 20);
 BENCHMARK(BM_CorpusQuillotRenderNewFolder)
     ->Unit(benchmark::kMillisecond)
     ->UseManualTime()

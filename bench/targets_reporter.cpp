@@ -78,16 +78,31 @@ bool TargetsReporter::PrintTargets(std::ostream& out) const {
         }
     }
     if (const Median* big = Find("BM_RenderGenerated100MB")) {
-        const double ratio = Counter(*big, "rss_per_file_size");
         const bool timeMet = big->seconds < 2.0;
-        const bool memoryMet = ratio > 0 && ratio < 4.0;
-        allMet = allMet && timeMet && memoryMet;
+        allMet = allMet && timeMet;
         out << "  100 MB file, quillot-render:   " << Format("%.3f s", big->seconds)
-            << " (target < 2 s): " << Verdict(timeMet) << "\n"
-            << "  100 MB file, peak memory:      "
-            << Format("%.0f MB", Counter(*big, "peak_rss_MB"))
-            << Format(" = %.2f x the file", ratio) << " (target < 4 x): " << Verdict(memoryMet)
-            << "\n";
+            << " (target < 2 s): " << Verdict(timeMet) << "\n";
+    }
+    bool memoryHeading = false;
+    for (const auto& [name, median] : medians_) {
+        const bool generated = name == "BM_RenderGenerated100MB";
+        const std::string prefix = "BM_RenderPeakMemory/";
+        if (!generated && name.compare(0, prefix.size(), prefix) != 0) continue;
+        if (!memoryHeading) {
+            out << "  peak memory of quillot-render above its footprint with an empty file ("
+                << Format("%.1f MB", Counter(median, "baseline_rss_MB")) << "):\n";
+            memoryHeading = true;
+        }
+        const double ratio = Counter(median, "rss_per_file_size");
+        const bool met = ratio > 0 && ratio <= 4.0;
+        allMet = allMet && met;
+        const std::string shape = generated ? "generated_100MB" : name.substr(prefix.size());
+        out << "    " << shape << std::string(shape.size() < 31 ? 31 - shape.size() : 1, ' ')
+            << Format("%7.1f MB",
+                      Counter(median, "peak_rss_MB") - Counter(median, "baseline_rss_MB"))
+            << Format(" = %.2f x", ratio)
+            << Format(" the file of %.2f MB", Counter(median, "file_MB"))
+            << " (target <= 4 x): " << Verdict(met) << "\n";
     }
     return allMet;
 }
