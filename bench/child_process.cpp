@@ -1,22 +1,22 @@
 #include "bench/child_process.h"
 
 #include <fcntl.h>
-#include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
-#include <chrono>
+#include <cstdio>
 #include <stdexcept>
 
 namespace quillot::bench {
 
 ChildRun RunChild(const std::vector<std::string>& argv) {
-    std::vector<char*> args;
+    std::vector<char*> args = {const_cast<char*>(QUILLOT_BENCH_LAUNCHER_PATH)};
     for (const std::string& arg : argv)
         args.push_back(const_cast<char*>(arg.c_str()));
     args.push_back(nullptr);
 
-    const auto start = std::chrono::steady_clock::now();
+    int results[2];
+    if (pipe(results) != 0) throw std::runtime_error("pipe failed");
     const pid_t pid = fork();
     if (pid < 0) throw std::runtime_error("fork failed");
     if (pid == 0) {
@@ -25,16 +25,26 @@ ChildRun RunChild(const std::vector<std::string>& argv) {
             dup2(null, STDOUT_FILENO);
             dup2(null, STDERR_FILENO);
         }
-        execvp(args[0], args.data());
+        dup2(results[1], 3);
+        execv(args[0], args.data());
         _exit(127);
     }
+    close(results[1]);
+    char report[96] = {};
+    size_t got = 0;
+    for (ssize_t n; got + 1 < sizeof report &&
+                    (n = read(results[0], report + got, sizeof report - 1 - got)) > 0;) {
+        got += static_cast<size_t>(n);
+    }
+    close(results[0]);
     int status = 0;
-    rusage usage{};
-    if (wait4(pid, &status, 0, &usage) != pid) throw std::runtime_error("wait4 failed");
+    if (waitpid(pid, &status, 0) != pid) throw std::runtime_error("waitpid failed");
+
     ChildRun run;
-    run.seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
-    run.peakRssKb = usage.ru_maxrss;
-    run.exitStatus = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    if (!WIFEXITED(status) || WEXITSTATUS(status) != 0 ||
+        std::sscanf(report, "%d %ld %lf", &run.exitStatus, &run.peakRssKb, &run.seconds) != 3) {
+        run = ChildRun{};
+    }
     return run;
 }
 

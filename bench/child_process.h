@@ -1,7 +1,9 @@
 // Runs another program as a child process and measures it from outside:
 // wall-clock time and the peak resident memory that the kernel reports for
-// the child (wait4's ru_maxrss), so the figures are those of the program
-// alone, not of the benchmark process.
+// the child (wait4's ru_maxrss). The child is started by the small
+// quillot-bench-launcher, so the figures are those of the program alone: a
+// child forked straight from the benchmark process would count the
+// benchmark's own resident pages into its peak.
 #pragma once
 
 #include <string>
@@ -10,7 +12,7 @@
 namespace quillot::bench {
 
 struct ChildRun {
-    double seconds = 0;   // from fork to the child's end
+    double seconds = 0;   // from the launcher's fork to the child's end
     long peakRssKb = 0;   // ru_maxrss of the child
     int exitStatus = -1;  // the child's exit status, -1 when it did not exit normally
 };
