@@ -83,15 +83,12 @@ void ReportFile::Write(std::string_view text) {
 
 void ReportFile::WriteEscaped(std::string_view text, TextEncoding encoding) {
     // In pieces of about the buffer's size, so that a long value is never
-    // held escaped as a whole. A piece ends before an ASCII byte, never
-    // inside a character of several bytes.
+    // held escaped as a whole.
     while (text.size() > kFlushThreshold) {
-        size_t cut = kFlushThreshold;
-        while (cut < text.size() && static_cast<unsigned char>(text[cut]) >= 0x80)
-            ++cut;
-        AppendEscapedRtf(buffer_, text.substr(0, cut), encoding);
+        const size_t piece = EscapePieceLength(text, kFlushThreshold);
+        AppendEscapedRtf(buffer_, text.substr(0, piece), encoding);
         Flush();
-        text.remove_prefix(cut);
+        text.remove_prefix(piece);
     }
     AppendEscapedRtf(buffer_, text, encoding);
     if (buffer_.size() >= kFlushThreshold) Flush();

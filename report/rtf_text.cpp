@@ -1,5 +1,7 @@
 #include "report/rtf_text.h"
 
+#include <algorithm>
+
 #include "reader/byte_scan.h"
 
 namespace quillot {
@@ -73,9 +75,32 @@ void AppendEscapedRtf(std::string& out, std::string_view text, TextEncoding enco
     }
 }
 
+size_t EscapePieceLength(std::string_view text, size_t length) {
+    while (length < text.size() && static_cast<unsigned char>(text[length]) >= 0x80)
+        ++length;
+    return std::min(length, text.size());
+}
+
 std::string EscapeRtf(std::string_view text, TextEncoding encoding) {
+    // A long text is escaped piece by piece into a scratch buffer first, to
+    // learn the result's size: grown instead, the result would for a moment
+    // hold its old and its new storage, which for a value of the size of the
+    // document is more than the document itself.
+    constexpr size_t kPiece = 64 * 1024;
+    size_t size = text.size();
+    if (text.size() > kPiece) {
+        size = 0;
+        std::string scratch;
+        for (std::string_view rest = text; !rest.empty();) {
+            const size_t piece = EscapePieceLength(rest, kPiece);
+            scratch.clear();
+            AppendEscapedRtf(scratch, rest.substr(0, piece), encoding);
+            size += scratch.size();
+            rest.remove_prefix(piece);
+        }
+    }
     std::string result;
-    result.reserve(text.size() + 16);  // room for the run around it
+    result.reserve(size + 16);  // room for the run around it
     AppendEscapedRtf(result, text, encoding);
     return result;
 }

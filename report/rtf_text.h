@@ -17,6 +17,10 @@ namespace quillot {
 std::string EscapeRtf(std::string_view text, TextEncoding encoding);
 // Appends EscapeRtf(text, encoding) to `out`.
 void AppendEscapedRtf(std::string& out, std::string_view text, TextEncoding encoding);
+// How much of the text, `length` bytes or a few more, makes a piece that can
+// be escaped on its own: it ends before an ASCII byte (or at the end), never
+// inside a character of several bytes.
+size_t EscapePieceLength(std::string_view text, size_t length);
 
 std::string LabelRun(std::string_view text);    // "\cf1 " + text + ": "
 std::string HeadingRun(std::string_view text);  // "{\cf1\b " + text + ": }"

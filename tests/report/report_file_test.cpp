@@ -6,6 +6,7 @@
 
 #include "reader/io_error.h"
 #include "report/all_fields_view.h"
+#include "report/rtf_text.h"
 #include "report/standard_view.h"
 #include "report/summary_view.h"
 #include "tests/report/report_test_support.h"
@@ -79,6 +80,25 @@ TEST_F(ReportFileTest, CutLastPieceSplitsNoTokenAndClosesItsGroups) {
     };
     for (const auto& row : rows)
         EXPECT_EQ(Paragraph(row.text).back(), row.lastLine) << row.text.substr(0, 20);
+}
+
+// Long document text goes into the file in pieces, escaped piece by piece:
+// what arrives must be the text escaped as a whole, also where a character
+// of several bytes stands on a piece's edge.
+TEST_F(ReportFileTest, LongTextIsEscapedAsAWhole) {
+    std::string text(65535, 'a');
+    for (int i = 0; i < 40000; ++i)
+        text += "\xE2\x82\xAC{\\}\xF0\x9F\x98\x80";
+    for (const TextEncoding encoding : {TextEncoding::Windows1252, TextEncoding::Utf8}) {
+        ReportFile file(settings_, "long.rtf", false);
+        file.WriteEscaped(text, encoding);
+        file.Close();
+        const std::string written = test::ReadWholeFile(folder_.File("long.rtf"));
+        const std::string escaped = EscapeRtf(text, encoding);
+        ASSERT_GE(written.size(), escaped.size() + 3);
+        EXPECT_TRUE(written.compare(written.size() - escaped.size() - 3, escaped.size(), escaped) ==
+                    0);
+    }
 }
 
 TEST_F(ReportFileTest, HeaderAndTrailer) {
