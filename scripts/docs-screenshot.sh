@@ -7,7 +7,7 @@ set -eu
 cd "$(dirname "$0")/.."
 . scripts/common.sh
 
-PAD="${1:-$QUILLOT_ROOT/tests/corpus/real/Granjow_wiki2xhtml_pad.xml}"
+PAD="${1:-$QUILLOT_ROOT/tests/corpus/real/metamorphose_website_pad_file.xml}"
 OUT="$QUILLOT_ROOT/docs/quillot-std.png"
 # The 32-bit product where this kernel runs it, else the 64-bit build.
 WIDTH=$(display_width)
