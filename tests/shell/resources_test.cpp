@@ -33,6 +33,20 @@ TEST(Manifest, AsksForCommonControlsSixAndNoExecutionLevel) {
     EXPECT_EQ(manifest.find("trustInfo"), std::string::npos);
 }
 
+TEST(Manifest, NamesTheProgramsVersionAndProcessor) {
+    // Windows refuses to start a program whose manifest names another
+    // processor than the program's own (a side-by-side configuration error).
+#ifdef _WIN64
+    const std::string processor = "processorArchitecture=\"amd64\"";
+#else
+    const std::string processor = "processorArchitecture=\"x86\"";
+#endif
+    const std::string manifest = ResourceText(MAKEINTRESOURCEA(1), MAKEINTRESOURCEA(24));
+    EXPECT_NE(manifest.find("name=\"Quillot.Viewer\" version=\"1.3.0.0\" " + processor),
+              std::string::npos)
+        << manifest;
+}
+
 TEST(Manifest, CommonControlsSixAreInUse) {
     INITCOMMONCONTROLSEX classes = {sizeof classes, ICC_TAB_CLASSES | ICC_BAR_CLASSES};
     ASSERT_TRUE(InitCommonControlsEx(&classes));
