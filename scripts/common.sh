@@ -19,11 +19,12 @@ export WINEDLLOVERRIDES="mscoree,mshtml="
 say() { printf '== %s\n' "$*"; }
 
 # Debian packages the builds and tests need. wine32:i386 needs the i386
-# architecture; xauth is only a recommendation of xvfb but xvfb-run needs it.
+# architecture; xauth is only a recommendation of xvfb but xvfb-run needs it;
+# wixl builds the installer packages.
 QUILLOT_PACKAGES="cmake ninja-build g++ clang libclang-rt-14-dev googletest libgtest-dev
   libbenchmark-dev libxml2-utils g++-mingw-w64-i686 mingw-w64-i686-dev g++-mingw-w64-x86-64-posix
   mingw-w64-x86-64-dev wine wine32:i386 wine64
-  xvfb xauth xdotool x11-utils imagemagick fonts-liberation fonts-wine openbox fp-utils"
+  xvfb xauth xdotool x11-utils imagemagick fonts-liberation fonts-wine openbox fp-utils wixl"
 
 missing_packages() {
     for p in $QUILLOT_PACKAGES; do
