@@ -1,5 +1,8 @@
 #include "fuzz/document_checks.h"
 
+#include <algorithm>
+#include <map>
+
 #include "fuzz/fuzz_check.h"
 #include "reader/pad_document.h"
 #include "reader/text_util.h"
@@ -12,11 +15,38 @@ bool IsTrimmed(std::string_view text) {
     return TrimView(text).size() == text.size();
 }
 
-int32_t ScanForPadTag(std::string_view name) {
-    for (size_t i = 0; i < PadTagTable.size(); ++i) {
-        if (EqualsIgnoreAsciiCase(PadTagTable[i], name)) return static_cast<int32_t>(i);
+// The tag names in lower case, and for each the first tag number that has
+// it: what a scan of PadTagTable ignoring ASCII case finds, kept in a plain
+// ordered map rather than asked of the table for every line.
+struct TagReference {
+    std::map<std::string, int32_t, std::less<>> numbers;
+    std::vector<std::string> lowerNames;  // by tag number
+    size_t longest = 0;
+    std::string scratch;
+    std::vector<bool> seen;  // by tag number
+};
+
+TagReference& Tags() {
+    static TagReference tags;
+    if (tags.lowerNames.size() != PadTagTable.size()) {
+        tags = TagReference();
+        for (size_t i = 0; i < PadTagTable.size(); ++i) {
+            tags.lowerNames.push_back(AsciiLower(PadTagTable[i]));
+            tags.numbers.emplace(tags.lowerNames.back(), static_cast<int32_t>(i));
+            tags.longest = std::max(tags.longest, PadTagTable[i].size());
+        }
     }
-    return -1;
+    return tags;
+}
+
+int32_t ScanForPadTag(std::string_view name) {
+    TagReference& tags = Tags();
+    if (name.size() > tags.longest) return -1;
+    tags.scratch.assign(name);
+    for (char& c : tags.scratch)
+        c = ToAsciiLower(c);
+    const auto found = tags.numbers.find(tags.scratch);
+    return found == tags.numbers.end() ? -1 : found->second;
 }
 
 const EntityEntry* ScanForEntity(std::string_view name) {
@@ -40,8 +70,7 @@ std::string_view TagNameOf(std::string_view line) {
 }  // namespace
 
 void CheckLookups() {
-    for (size_t i = 0; i < SourceLines.Count(); ++i) {
-        const std::string_view line = SourceLines[i];
+    for (const std::string_view line : SourceLines) {
         const std::string_view tag = TagNameOf(line);
         FUZZ_CHECK(FindPadTag(tag) == ScanForPadTag(tag), "FindPadTag differs from a scan");
         for (size_t amp = line.find('&'); amp != std::string_view::npos;
@@ -53,26 +82,28 @@ void CheckLookups() {
     }
 }
 
-std::vector<std::string> SnapshotSourceLines() {
-    std::vector<std::string> lines;
-    lines.reserve(SourceLines.Count());
-    for (size_t i = 0; i < SourceLines.Count(); ++i)
-        lines.emplace_back(SourceLines[i]);
-    return lines;
+void SnapshotSourceLines(LinesSnapshot& snapshot) {
+    snapshot.count = SourceLines.Count();
+    snapshot.text.clear();
+    for (const std::string_view line : SourceLines) {
+        snapshot.text.append(line);
+        snapshot.text.push_back('\n');
+    }
 }
 
 void CheckSourceLineShape() {
-    for (size_t i = 0; i < SourceLines.Count(); ++i) {
-        const std::string_view line = SourceLines[i];
+    size_t count = 0;
+    for (const std::string_view line : SourceLines) {
+        ++count;
         FUZZ_CHECK(!line.empty(), "an empty line was stored");
         FUZZ_CHECK(IsTrimmed(line), "a stored line is not trimmed");
-        FUZZ_CHECK(line.find_first_of("\r\n") == std::string_view::npos,
-                   "a stored line holds a line end");
-        const size_t lt = line.find('<');
-        FUZZ_CHECK(lt == std::string_view::npos || lt == 0, "a '<' stands inside a line");
-        FUZZ_CHECK(lt == std::string_view::npos || line.find('<', 1) == std::string_view::npos,
-                   "a line holds two '<'");
+        for (size_t i = 0; i < line.size(); ++i) {
+            const char c = line[i];
+            FUZZ_CHECK(c != '\r' && c != '\n', "a stored line holds a line end");
+            FUZZ_CHECK(c != '<' || i == 0, "a '<' stands inside a line");
+        }
     }
+    FUZZ_CHECK(count == SourceLines.Count(), "the lines counted are not the lines stored");
 }
 
 void CheckFieldShape() {
@@ -88,13 +119,20 @@ void CheckFieldShape() {
         FUZZ_CHECK(field.Value.size() >= 80 || field.IsShort == 1,
                    "a value shorter than 80 characters is not marked short");
     }
-    for (const bool englishOnly : {false, true}) {
-        EnglishOnly = englishOnly;
-        for (const std::string& tag : PadTagTable) {
-            const std::string value = GetFieldValue(tag);
-            FUZZ_CHECK(IsTrimmed(value), "GetFieldValue answered untrimmed text");
-            FUZZ_CHECK(value == GetFieldValue(AsciiLower(tag)),
-                       "GetFieldValue depends on the letter case of the tag name");
+    // Every tag that has a record, once, with both settings of EnglishOnly; a
+    // tag without one answers empty text through the same lookup.
+    TagReference& tags = Tags();
+    tags.seen.assign(PadTagTable.size(), false);
+    for (const PadField& field : PadFieldList) {
+        const auto tag = static_cast<size_t>(field.TagNumber);
+        if (tags.seen[tag]) continue;
+        tags.seen[tag] = true;
+        for (const bool englishOnly : {false, true}) {
+            EnglishOnly = englishOnly;
+            const std::string_view value = FieldValueView(PadTagTable[tag]);
+            FUZZ_CHECK(IsTrimmed(value), "FieldValueView answered untrimmed text");
+            FUZZ_CHECK(value == FieldValueView(tags.lowerNames[tag]),
+                       "FieldValueView depends on the letter case of the tag name");
         }
     }
     EnglishOnly = false;

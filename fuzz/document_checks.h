@@ -8,8 +8,17 @@
 
 namespace quillot::fuzz {
 
-// SourceLines as a vector, to compare two splittings of the same bytes.
-std::vector<std::string> SnapshotSourceLines();
+// SourceLines as the count and the lines each followed by an LF, to compare
+// two splittings of the same bytes; with CheckSourceLineShape holding for one
+// of them, equal snapshots mean equal lines.
+struct LinesSnapshot {
+    size_t count = 0;
+    std::string text;
+    bool operator==(const LinesSnapshot& other) const {
+        return count == other.count && text == other.text;
+    }
+};
+void SnapshotSourceLines(LinesSnapshot& snapshot);
 
 // Every line trimmed, not empty, free of CR and LF, with at most one "<",
 // standing first.
@@ -17,7 +26,8 @@ void CheckSourceLineShape();
 
 // Every record with a trimmed, non-empty value free of LF, a known tag number,
 // an IsShort of 0 or 1 (1 for every value shorter than 80 characters), and no
-// more records than lines. GetFieldValue answers trimmed text for every tag.
+// more records than lines. FieldValueView answers trimmed text for the tag of
+// every record, whatever the letter case of its name and of EnglishOnly.
 void CheckFieldShape();
 
 // FindPadTag and FindEntity answer, for the tag names and entity names of

@@ -2,17 +2,11 @@
 // into SourceLines by the real splitter (in blocks of the size the file reader
 // uses, and again in blocks of a size the input chooses, which must give the
 // same lines), extracted into PadFieldList and rendered as the three reports
-// into a temporary folder. The properties of document_checks.h and
-// rtf_checks.h are checked on the way.
-#include <stdlib.h>
-#include <unistd.h>
-
+// into memory (the bytes the report files would hold). The properties of
+// document_checks.h and rtf_checks.h are checked on the way.
 #include <algorithm>
 #include <cstddef>
 #include <cstdint>
-#include <filesystem>
-#include <fstream>
-#include <sstream>
 #include <string>
 
 #include "fuzz/document_checks.h"
@@ -29,20 +23,13 @@
 namespace quillot::fuzz {
 namespace {
 
-std::string g_folder;  // the reports' folder, with its "/"
-
-void RemoveReportFolder() {
-    std::error_code ignored;
-    std::filesystem::remove_all(g_folder, ignored);
-}
+// The reports and line snapshots of the current input; kept between inputs,
+// so that their storage is reused.
+ReportTexts g_reports;
+LinesSnapshot g_lines;
+LinesSnapshot g_otherLines;
 
 void SetUp() {
-    const char* tmp = getenv("TMPDIR");
-    std::string pattern =
-        std::string(tmp != nullptr && *tmp != '\0' ? tmp : "/tmp") + "/quillot-fuzz-XXXXXX";
-    FUZZ_CHECK(mkdtemp(pattern.data()) != nullptr, "cannot create the report folder");
-    g_folder = pattern + "/";
-    atexit(RemoveReportFolder);
     InitPadReader(ReaderSetup{});
 }
 
@@ -54,12 +41,10 @@ void Split(const uint8_t* data, size_t size, size_t blockSize) {
     splitter.Finish();
 }
 
-std::string ReadReport(const char* name) {
-    std::ifstream in(g_folder + name, std::ios::binary);
-    FUZZ_CHECK(in.good(), name);
-    std::ostringstream text;
-    text << in.rdbuf();
-    return text.str();
+const std::string& Report(const char* name) {
+    const auto report = g_reports.find(name);
+    FUZZ_CHECK(report != g_reports.end(), name);
+    return report->second;
 }
 
 // A few document paths, so that XmlFileUrl also rebuilds URLs from names.
@@ -83,10 +68,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
 
     const size_t otherBlockSize = size == 0 ? 1 : 1 + data[size / 2] % 64;
     Split(data, size, otherBlockSize);
-    const std::vector<std::string> lines = SnapshotSourceLines();
+    SnapshotSourceLines(g_otherLines);
     const TextEncoding encoding = SourceEncoding;
     Split(data, size, ReadBlockSize);
-    FUZZ_CHECK(SnapshotSourceLines() == lines, "the block size changed the lines");
+    SnapshotSourceLines(g_lines);
+    FUZZ_CHECK(g_lines == g_otherLines, "the block size changed the lines");
     FUZZ_CHECK(SourceEncoding == encoding, "the block size changed the encoding");
     FUZZ_CHECK(encoding == TextEncoding::Windows1252 ||
                    IsValidUtf8(std::string_view(reinterpret_cast<const char*>(data), size)),
@@ -98,14 +84,14 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     CheckFieldShape();
 
     ReportSettings settings;
-    settings.folder = g_folder;
+    settings.memory = &g_reports;
     settings.fontTableEntry = FontTableEntry(FontMetrics::Answered(ArialPitchAndFamily), "Arial");
     settings.currentFilePath = DocumentPath(size);
     EnglishOnly = false;
     WriteAllReports(settings);
 
-    CheckReport(ReadReport(AllFieldsReportName), ReportKind::AllFields);
-    CheckReport(ReadReport(StandardReportName), ReportKind::Paragraphs);
-    CheckReport(ReadReport(SummaryReportName), ReportKind::Paragraphs);
+    CheckReport(Report(AllFieldsReportName), ReportKind::AllFields);
+    CheckReport(Report(StandardReportName), ReportKind::Paragraphs);
+    CheckReport(Report(SummaryReportName), ReportKind::Paragraphs);
     return 0;
 }

@@ -9,6 +9,16 @@
 namespace quillot::fuzz {
 namespace {
 
+// Compared here rather than by memcmp, whose sanitizer and fuzzer hooks
+// cost more than the comparison for words this short.
+bool SameWord(std::string_view a, std::string_view b) {
+    if (a.size() != b.size()) return false;
+    for (size_t i = 0; i < a.size(); ++i) {
+        if (a[i] != b[i]) return false;
+    }
+    return true;
+}
+
 // The control words that the writers put into a report with the settings of
 // the fuzz target (font Arial, family swiss).
 bool IsWritersControlWord(std::string_view word) {
@@ -17,7 +27,7 @@ bool IsWritersControlWord(std::string_view word) {
         "colortbl",    "red",  "green", "blue",    "plain",   "tx", "fs",
         "nowidctlpar", "cf",   "b",     "ul",      "par"};
     for (std::string_view known : kWords) {
-        if (word == known) return true;
+        if (SameWord(word, known)) return true;
     }
     return false;
 }
@@ -29,54 +39,53 @@ bool IsDigit(char c) {
     return c >= '0' && c <= '9';
 }
 
-void CheckGroupsAndControlWords(std::string_view text) {
-    int depth = 0;
-    for (size_t i = 0; i < text.size(); ++i) {
-        const char c = text[i];
-        if (c == '{') {
-            FUZZ_CHECK(depth > 0 || i == 0, "text after the end of the document group");
-            ++depth;
-        } else if (c == '}') {
-            --depth;
-            FUZZ_CHECK(depth > 0 || i + 3 == text.size(),
-                       "a group closes the document before its trailer");
-        } else if (c == '\\') {
-            FUZZ_CHECK(i + 1 < text.size(), "a backslash ends the report");
-            const char next = text[i + 1];
-            if (next == '\\' || next == '{' || next == '}') {
-                ++i;  // an escaped character of the document
-                continue;
-            }
-            FUZZ_CHECK(IsAsciiLetter(next), "a control symbol that the writers never write");
-            size_t end = i + 1;
-            while (end < text.size() && IsAsciiLetter(text[end]))
-                ++end;
-            const std::string_view word = text.substr(i + 1, end - i - 1);
-            if (word == "u") {
-                // A character of a UTF-8 document: "\\u", a signed number, "?".
-                FUZZ_CHECK(SourceEncoding == TextEncoding::Utf8,
-                           "a \\u escape in a single-byte document");
-                if (end < text.size() && text[end] == '-') ++end;
-            } else {
-                FUZZ_CHECK(
-                    IsWritersControlWord(word),
-                    ("a control word that the writers never write: " + std::string(word)).c_str());
-            }
-            while (end < text.size() && IsDigit(text[end]))
-                ++end;
-            if (word == "u") {
-                FUZZ_CHECK(end < text.size() && text[end] == '?',
-                           "a \\u escape without its fallback character");
-                ++end;
-            }
-            i = end - 1;
+// The bytes that the walk over a report looks at; the others pass.
+struct ByteClasses {
+    bool special[2][256] = {};  // [UTF-8 document][byte]
+    ByteClasses() {
+        for (const bool utf8 : {false, true}) {
+            for (const unsigned char c : {'\r', '\n', '{', '}', '\\'})
+                special[utf8][c] = true;
+            for (int c = 0x80; c < 0x100; ++c)
+                special[utf8][c] = utf8;
         }
     }
-    FUZZ_CHECK(depth == 0, "the groups of the report do not balance");
+};
+
+// The length of the control word or escape at text[at] (a backslash), after
+// checking that the writers write it.
+size_t CheckControl(std::string_view text, size_t at) {
+    FUZZ_CHECK(at + 1 < text.size(), "a backslash ends the report");
+    const char next = text[at + 1];
+    if (next == '\\' || next == '{' || next == '}') return 2;  // an escaped character
+    FUZZ_CHECK(IsAsciiLetter(next), "a control symbol that the writers never write");
+    size_t end = at + 1;
+    while (end < text.size() && IsAsciiLetter(text[end]))
+        ++end;
+    const std::string_view word = text.substr(at + 1, end - at - 1);
+    const bool unicode = SameWord(word, "u");
+    if (unicode) {
+        // A character of a UTF-8 document: "\u", a signed number, "?".
+        FUZZ_CHECK(SourceEncoding == TextEncoding::Utf8, "a \\u escape in a single-byte document");
+        if (end < text.size() && text[end] == '-') ++end;
+    } else {
+        FUZZ_CHECK(IsWritersControlWord(word),
+                   ("a control word that the writers never write: " + std::string(word)).c_str());
+    }
+    while (end < text.size() && IsDigit(text[end]))
+        ++end;
+    if (unicode) {
+        FUZZ_CHECK(end < text.size() && text[end] == '?',
+                   "a \\u escape without its fallback character");
+        ++end;
+    }
+    return end - at;
 }
 
 }  // namespace
 
+// One walk over the report checks the line ends, the bytes of a UTF-8
+// document, the groups and the control words.
 void CheckReport(std::string_view text, ReportKind kind) {
     constexpr std::string_view kHeader = "{\\rtf1\\ansi\\deff0\\deflang1031\r\n";
     constexpr std::string_view kTrailer = "\r\n}\r\n";
@@ -84,24 +93,45 @@ void CheckReport(std::string_view text, ReportKind kind) {
     FUZZ_CHECK(text.size() >= kHeader.size() + kTrailer.size() - 2 &&
                    text.substr(text.size() - kTrailer.size()) == kTrailer,
                "the report does not end with its trailer line");
+    static const ByteClasses classes;
+    const bool utf8 = SourceEncoding == TextEncoding::Utf8;
+    const bool* const special = classes.special[utf8];
+    int depth = 0;
     for (size_t i = 0; i < text.size(); ++i) {
-        if (text[i] == '\n') FUZZ_CHECK(i > 0 && text[i - 1] == '\r', "a line ends in LF alone");
-        if (text[i] == '\r' && kind == ReportKind::Paragraphs) {
-            FUZZ_CHECK(i + 1 < text.size() && text[i + 1] == '\n',
-                       "a CR of a value was not turned into a paragraph end");
+        const char c = text[i];
+        if (!special[static_cast<unsigned char>(c)]) continue;
+        switch (c) {
+            case '\n':
+                FUZZ_CHECK(i > 0 && text[i - 1] == '\r', "a line ends in LF alone");
+                break;
+            case '\r':
+                FUZZ_CHECK(
+                    kind != ReportKind::Paragraphs || (i + 1 < text.size() && text[i + 1] == '\n'),
+                    "a CR of a value was not turned into a paragraph end");
+                break;
+            case '{':
+                FUZZ_CHECK(depth > 0 || i == 0, "text after the end of the document group");
+                ++depth;
+                break;
+            case '}':
+                --depth;
+                FUZZ_CHECK(depth > 0 || i + 3 == text.size(),
+                           "a group closes the document before its trailer");
+                break;
+            case '\\':
+                i += CheckControl(text, i) - 1;
+                break;
+            default: {
+                // In a UTF-8 document every character went into a \u escape;
+                // the bytes above 127 left are those that start no valid
+                // sequence.
+                uint32_t codePoint = 0;
+                FUZZ_CHECK(Utf8SequenceAt(text, i, codePoint) == 0,
+                           "a UTF-8 character reached the report unescaped");
+            }
         }
     }
-    if (SourceEncoding == TextEncoding::Utf8) {
-        // Every character of a UTF-8 document went into a \u escape; the bytes
-        // above 127 left are those that start no valid sequence.
-        for (size_t i = 0; i < text.size(); ++i) {
-            uint32_t codePoint = 0;
-            FUZZ_CHECK(static_cast<unsigned char>(text[i]) < 0x80 ||
-                           Utf8SequenceAt(text, i, codePoint) == 0,
-                       "a UTF-8 character reached the report unescaped");
-        }
-    }
-    CheckGroupsAndControlWords(text);
+    FUZZ_CHECK(depth == 0, "the groups of the report do not balance");
 }
 
 }  // namespace quillot::fuzz

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "reader/file_system.h"
 #include "report/rtf_text.h"
 
 namespace quillot {
@@ -57,10 +58,35 @@ Token TokenAt(std::string_view text, size_t at) {
     return token;
 }
 
+class FileSink final : public ReportSink {
+  public:
+    explicit FileSink(const std::string& path) : file_(path) {}
+    void Write(const char* data, size_t size) override { file_.Write(data, size); }
+    void Close() override { file_.Close(); }
+
+  private:
+    OutputFile file_;
+};
+
+class MemorySink final : public ReportSink {
+  public:
+    explicit MemorySink(std::string& text) : text_(text) { text_.clear(); }
+    void Write(const char* data, size_t size) override { text_.append(data, size); }
+    void Close() override {}
+
+  private:
+    std::string& text_;
+};
+
+std::unique_ptr<ReportSink> OpenSink(const ReportSettings& settings, const char* name) {
+    if (settings.memory != nullptr) return std::make_unique<MemorySink>((*settings.memory)[name]);
+    return std::make_unique<FileSink>(settings.folder + name);
+}
+
 }  // namespace
 
 ReportFile::ReportFile(const ReportSettings& settings, const char* name, bool withParagraphFormat)
-    : file_(settings.folder + name) {
+    : sink_(OpenSink(settings, name)) {
     buffer_.reserve(16 * 1024);
     WriteLine(RtfHeaderLine());
     WriteLine(FontTableLine(settings.fontTableEntry));
@@ -74,7 +100,7 @@ void ReportFile::Write(std::string_view text) {
     if (text.size() >= kFlushThreshold) {
         // Written as it is rather than copied into the buffer first.
         Flush();
-        file_.Write(text.data(), text.size());
+        sink_->Write(text.data(), text.size());
         return;
     }
     buffer_.append(text);
@@ -143,11 +169,11 @@ void ReportFile::WriteCutPiece(std::string_view text, size_t start) {
 void ReportFile::Close() {
     WriteLine("}");
     Flush();
-    file_.Close();
+    sink_->Close();
 }
 
 void ReportFile::Flush() {
-    file_.Write(buffer_.data(), buffer_.size());
+    sink_->Write(buffer_.data(), buffer_.size());
     buffer_.clear();
 }
 

@@ -1,22 +1,32 @@
-// One report file being written: created (or truncated) at open, a line at a
-// time with CR LF after each, the trailer "}" at close. Every failure to
-// create, write or close throws IoError; what was written so far stays.
+// One report being written: opened on its sink (the file, created or
+// truncated, or its text in memory, see ReportSettings::memory), a line at a
+// time with CR LF after each, the trailer "}" at close. Both sinks receive the
+// same bytes. Every failure to create, write or close the file throws
+// IoError; what was written so far stays.
 #pragma once
 
 #include <memory>
 #include <string>
 #include <string_view>
 
-#include "reader/file_system.h"
 #include "reader/text_encoding.h"
 #include "report/report_settings.h"
 
 namespace quillot {
 
+// Where the bytes of a report go, in the order written: a file or a string.
+class ReportSink {
+  public:
+    virtual ~ReportSink() = default;
+    virtual void Write(const char* data, size_t size) = 0;
+    virtual void Close() = 0;
+};
+
 class ReportFile {
   public:
-    // Creates settings.folder + name and writes the three common header lines,
-    // plus the paragraph-format line when withParagraphFormat is set.
+    // Opens the report `name` (settings.folder + name, or its text in
+    // settings.memory) and writes the three common header lines, plus the
+    // paragraph-format line when withParagraphFormat is set.
     ReportFile(const ReportSettings& settings, const char* name, bool withParagraphFormat);
     ~ReportFile();
     ReportFile(const ReportFile&) = delete;
@@ -32,14 +42,14 @@ class ReportFile {
     // characters, never inside an escape or control word, and then closes the
     // groups of the text still open there.
     void WriteParagraph(std::string_view text);
-    // Writes the trailer and closes the file.
+    // Writes the trailer and closes the sink.
     void Close();
 
   private:
     void WriteCutPiece(std::string_view text, size_t start);
     void Flush();
 
-    OutputFile file_;
+    std::unique_ptr<ReportSink> sink_;
     std::string buffer_;
 };
 

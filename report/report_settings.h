@@ -1,8 +1,11 @@
-// What the three report writers need from their caller: where to write, the
-// font-table entry of the report font, the two colours and the document path.
+// What the three report writers need from their caller: where to write (a
+// folder, or memory), the font-table entry of the report font, the two
+// colours and the document path.
 #pragma once
 
 #include <cstdint>
+#include <functional>
+#include <map>
 #include <string>
 
 namespace quillot {
@@ -15,9 +18,15 @@ constexpr const char* AllFieldsReportName = "~PadXml.rtf";
 constexpr int32_t DefaultLabelColor = 0x40;        // dark red
 constexpr int32_t DefaultContentColor = 0x800000;  // navy
 
+// Reports written into memory: each report's text under its file name, byte
+// for byte what the file would hold. A report written again replaces its text
+// (keeping the storage, so a reused map stops allocating).
+using ReportTexts = std::map<std::string, std::string, std::less<>>;
+
 struct ReportSettings {
-    std::string folder;          // ends with its separator ("\" in the viewer)
-    std::string fontTableEntry;  // what follows "{\fonttbl{\f0\" (see FontTableEntry)
+    std::string folder;             // ends with its separator ("\" in the viewer)
+    ReportTexts* memory = nullptr;  // set: the reports go there, and no file is written
+    std::string fontTableEntry;     // what follows "{\fonttbl{\f0\" (see FontTableEntry)
     int32_t labelColor = DefaultLabelColor;
     int32_t contentColor = DefaultContentColor;
     std::string currentFilePath;  // the document being shown, or empty

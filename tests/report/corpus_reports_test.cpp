@@ -89,13 +89,24 @@ TEST_F(CorpusReportsTest, EveryRealFileLoadsAndRenders) {
         ASSERT_TRUE(ReadSourceLines(path));
         ExtractPadFields();
         settings_.currentFilePath = path;
+        const bool englishOnly = EnglishOnly;
         ASSERT_NO_THROW(WriteAllReports(settings_));
+        // Rendered again into memory, the reports are the files byte for byte.
+        ReportTexts memory;
+        ReportSettings inMemory = settings_;
+        inMemory.folder = folder_.File("no-such-folder") + test::Separator;
+        inMemory.memory = &memory;
+        EnglishOnly = englishOnly;
+        ASSERT_NO_THROW(WriteAllReports(inMemory));
+        EXPECT_EQ(memory.size(), 3u);
         // A file that names its program in a plain element shows that name.
         if (test::ReadWholeFile(path).find("<Program_Name>") != std::string::npos) {
             EXPECT_NE(GetFieldValue("Program_Name"), "");
         }
         for (const char* report : {AllFieldsReportName, StandardReportName, SummaryReportName}) {
-            const Lines lines = test::SplitCrLfLines(test::ReadWholeFile(folder_.File(report)));
+            const std::string text = test::ReadWholeFile(folder_.File(report));
+            EXPECT_TRUE(memory[report] == text) << report;
+            const Lines lines = test::SplitCrLfLines(text);
             ASSERT_GE(lines.size(), 4u);
             EXPECT_EQ(lines.front(), "{\\rtf1\\ansi\\deff0\\deflang1031");
             EXPECT_EQ(lines.back(), "}");  // also proves every line ends in CR LF
