@@ -57,6 +57,23 @@ const std::vector<std::string>& CorpusFiles() {
     return files;
 }
 
+const std::vector<std::string>& CopiedCorpusFiles() {
+    static const std::vector<std::string> files = [] {
+        std::vector<std::string> copies;
+        for (int copy = 1; copy <= CorpusCopies; ++copy) {
+            const std::string folder = NewScratchFolder(
+                std::string("corpus-copies/") + (copy < 10 ? "0" : "") + std::to_string(copy));
+            for (const std::string& file : CorpusFiles()) {
+                const std::string target = folder + fs::path(file).filename().string();
+                fs::copy_file(file, target);
+                copies.push_back(target);
+            }
+        }
+        return copies;
+    }();
+    return files;
+}
+
 const std::string& GeneratedFile(size_t megabytes) {
     static std::map<size_t, std::string> files;
     auto it = files.find(megabytes);

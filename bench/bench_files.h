@@ -23,6 +23,12 @@ std::string NewScratchFolder(const std::string& name);
 std::string CorpusPath(const std::string& name);
 const std::vector<std::string>& CorpusFiles();  // every *.xml, sorted
 
+// How many times the batch benchmarks take the corpus: 3,000 files.
+constexpr int CorpusCopies = 50;
+// The corpus copied CorpusCopies times into folders 01, 02, ... of the
+// scratch folder (made once, on first use), in that order.
+const std::vector<std::string>& CopiedCorpusFiles();
+
 // The generated file of about `megabytes` MB (10 * 2^20 for 10 and so on).
 const std::string& GeneratedFile(size_t megabytes);
 size_t FileSize(const std::string& path);

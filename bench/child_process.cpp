@@ -9,7 +9,7 @@
 
 namespace quillot::bench {
 
-ChildRun RunChild(const std::vector<std::string>& argv) {
+ChildRun RunChild(const std::vector<std::string>& argv, const std::string& folder) {
     std::vector<char*> args = {const_cast<char*>(QUILLOT_BENCH_LAUNCHER_PATH)};
     for (const std::string& arg : argv)
         args.push_back(const_cast<char*>(arg.c_str()));
@@ -26,6 +26,7 @@ ChildRun RunChild(const std::vector<std::string>& argv) {
             dup2(null, STDERR_FILENO);
         }
         dup2(results[1], 3);
+        if (!folder.empty() && chdir(folder.c_str()) != 0) _exit(127);
         execv(args[0], args.data());
         _exit(127);
     }

@@ -18,7 +18,8 @@ struct ChildRun {
 };
 
 // Runs argv[0] (looked up in PATH when it has no "/") with its standard
-// output and error sent to /dev/null.
-ChildRun RunChild(const std::vector<std::string>& argv);
+// output and error sent to /dev/null, in the working folder `folder` (the
+// benchmark's own when empty).
+ChildRun RunChild(const std::vector<std::string>& argv, const std::string& folder = "");
 
 }  // namespace quillot::bench

@@ -1,49 +1,69 @@
-// Programs measured as separate processes: quillot-render over the whole real
-// corpus against `xmllint --noout` over the same files, the baseline, in the
-// same iterations; quillot-render on a generated 100 MB file (time and the
-// child's peak resident memory) and on the files of the shapes that cost the
-// most memory for their size; and quillot-render over the corpus into a new
-// folder. The two that load the file system most come last, so their
-// write-back does not fall into the other measurements.
+// Programs measured as separate processes, each against a baseline measured
+// in the same iterations: quillot-render over the corpus copied 50 times
+// (3,000 files) with --fields alone and into the folder of its previous run,
+// both against `xmllint --noout` over the same files; into a new folder,
+// with the default jobs against --jobs 1 and against a plain loop that
+// creates the same folders and empty files; and quillot-render on a
+// generated 100 MB file and on the files of the shapes that cost the most
+// memory for their size (time and the child's peak resident memory). The
+// ones that create files come last, so their write-back does not fall into
+// the other measurements.
 #include <benchmark/benchmark.h>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include <algorithm>
+#include <chrono>
+#include <filesystem>
+#include <functional>
+#include <map>
+#include <stdexcept>
+#include <thread>
 
 #include "bench/bench_files.h"
 #include "bench/child_process.h"
+#include "report/report_settings.h"
 
 namespace quillot::bench {
 namespace {
 
-std::vector<std::string> WithCorpus(std::vector<std::string> argv) {
-    argv.insert(argv.end(), CorpusFiles().begin(), CorpusFiles().end());
+std::vector<std::string> WithCopiedCorpus(std::vector<std::string> argv) {
+    argv.insert(argv.end(), CopiedCorpusFiles().begin(), CopiedCorpusFiles().end());
     return argv;
 }
 
-// Every iteration runs both programs, one right after the other and in
-// alternating order, so both meet the same state of the machine. The
-// iteration time is quillot-render's; the counters give xmllint's time and
-// the ratio of the two. quillot-render renders again into the folder of the
-// previous iteration. Several corpus files are not well-formed XML, so
-// xmllint exits with 1 for them; it has parsed every file all the same.
-void BM_CorpusQuillotRenderAgainstXmllint(benchmark::State& state) {
-    const std::vector<std::string> render =
-        WithCorpus({QuillotRenderPath(), "--out", NewScratchFolder("render-corpus")});
-    const std::vector<std::string> xmllint = WithCorpus({"xmllint", "--noout"});
+// Runs the programs of one iteration one right after the other, in an order
+// that turns by one each iteration, so that each meets every state of the
+// machine (and of the file system's write-back) as often as the others.
+template <typename Run>
+void InTurns(int iteration, std::vector<Run>& runs) {
+    const size_t count = runs.size();
+    for (size_t i = 0; i < count; ++i)
+        runs[(i + static_cast<size_t>(iteration)) % count]();
+}
+
+// quillot-render against xmllint --noout over the same 3,000 files, in the
+// same iterations, in alternating order. The iteration time is
+// quillot-render's; the counters give xmllint's time and the ratio of the
+// two. Several corpus files are not well-formed XML, so xmllint exits with 1
+// for them; it has parsed every file all the same. quillot-render runs in an
+// empty folder of its own, which must stay empty.
+void AgainstXmllint(benchmark::State& state, const std::vector<std::string>& options) {
+    std::vector<std::string> render = {QuillotRenderPath()};
+    render.insert(render.end(), options.begin(), options.end());
+    render = WithCopiedCorpus(render);
+    const std::vector<std::string> xmllint = WithCopiedCorpus({"xmllint", "--noout"});
+    const std::string workFolder = NewScratchFolder("work-" + std::to_string(options.size()));
     double renderSeconds = 0;
     double xmllintSeconds = 0;
-    bool renderFirst = true;
+    int iteration = 0;
     for (auto _ : state) {
         ChildRun ours;
         ChildRun baseline;
-        if (renderFirst) {
-            ours = RunChild(render);
-            baseline = RunChild(xmllint);
-        } else {
-            baseline = RunChild(xmllint);
-            ours = RunChild(render);
-        }
-        renderFirst = !renderFirst;
+        std::vector<std::function<void()>> runs = {[&] { ours = RunChild(render, workFolder); },
+                                                   [&] { baseline = RunChild(xmllint); }};
+        InTurns(iteration++, runs);
         if (ours.exitStatus != 0 || baseline.exitStatus < 0) {
             state.SkipWithError("quillot-render or xmllint failed");
             return;
@@ -52,10 +72,24 @@ void BM_CorpusQuillotRenderAgainstXmllint(benchmark::State& state) {
         renderSeconds += ours.seconds;
         xmllintSeconds += baseline.seconds;
     }
+    if (!std::filesystem::is_empty(workFolder)) {
+        state.SkipWithError("quillot-render wrote into its working folder");
+        return;
+    }
     const double iterations = static_cast<double>(state.iterations());
     state.counters["xmllint_ms"] = xmllintSeconds / iterations * 1e3;
     state.counters["ratio"] = renderSeconds / xmllintSeconds;
-    state.counters["files"] = static_cast<double>(CorpusFiles().size());
+    state.counters["files"] = static_cast<double>(CopiedCorpusFiles().size());
+}
+
+// --fields alone: the fields as JSON Lines on standard output, no reports.
+void BM_CorpusFieldsAgainstXmllint(benchmark::State& state) {
+    AgainstXmllint(state, {"--fields"});
+}
+
+// The reports, rendered again into the folder of the previous iteration.
+void BM_CorpusRenderAgainstXmllint(benchmark::State& state) {
+    AgainstXmllint(state, {"--out", NewScratchFolder("render-again")});
 }
 
 // quillot-render on the file and, in the same iteration, on an empty file:
@@ -97,27 +131,84 @@ void BM_RenderPeakMemory(benchmark::State& state, MemoryShape shape, size_t byte
                  "memory-" + std::to_string(static_cast<int>(shape)));
 }
 
-// quillot-render over the corpus into a folder that does not exist yet, so
-// it creates the folder, a sub-folder per file and every report file anew.
-// The folders stay until the scratch folder goes at exit.
-void BM_CorpusQuillotRenderNewFolder(benchmark::State& state) {
+// What quillot-render creates for the copied corpus in a new folder DIR,
+// done by a plain loop: DIR, a folder per file (named as quillot-render
+// names it: the file name, "-2", "-3", ... for a name seen before) and the
+// three report files in it, empty. Returns the seconds it took.
+double CreateFoldersAndEmptyFiles(const std::string& dir) {
+    const auto start = std::chrono::steady_clock::now();
+    if (mkdir(dir.c_str(), 0777) != 0) throw std::runtime_error("mkdir failed: " + dir);
+    std::map<std::string, int> seen;
+    for (const std::string& file : CopiedCorpusFiles()) {
+        const std::string name = std::filesystem::path(file).filename().string();
+        const int copy = ++seen[name];
+        const std::string folder = dir + "/" + name + (copy == 1 ? "" : "-" + std::to_string(copy));
+        if (mkdir(folder.c_str(), 0777) != 0) throw std::runtime_error("mkdir failed: " + folder);
+        for (const char* report : {AllFieldsReportName, StandardReportName, SummaryReportName}) {
+            const std::string path = folder + "/" + report;
+            const int fd = open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
+            if (fd < 0 || close(fd) != 0) throw std::runtime_error("cannot create " + path);
+        }
+    }
+    return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+}
+
+// quillot-render into a folder that does not exist yet, so that it creates
+// a folder per file and every report file anew: with the default number of
+// jobs (the time of the iteration), with --jobs 1, and the plain loop that
+// creates the same folders and empty files, all three in the same
+// iterations, in turns. The folders stay until the scratch folder goes at exit.
+void BM_CorpusRenderNewFolder(benchmark::State& state) {
     static int folders = 0;
-    std::vector<std::string> argv = WithCorpus({QuillotRenderPath(), "--out", ""});
+    std::vector<std::string> parallel = WithCopiedCorpus({QuillotRenderPath(), "--out", ""});
+    std::vector<std::string> serial =
+        WithCopiedCorpus({QuillotRenderPath(), "--jobs", "1", "--out", ""});
+    double parallelSeconds = 0;
+    double serialSeconds = 0;
+    double creationSeconds = 0;
+    int iteration = 0;
     for (auto _ : state) {
-        argv[2] = ScratchFolder() + "render-new-" + std::to_string(++folders);
-        const ChildRun run = RunChild(argv);
-        if (run.exitStatus != 0) {
+        ChildRun ours;
+        ChildRun oneJob;
+        std::vector<std::function<void()>> runs = {
+            [&] {
+                parallel[2] = ScratchFolder() + "render-new-" + std::to_string(++folders);
+                ours = RunChild(parallel);
+            },
+            [&] {
+                serial[4] = ScratchFolder() + "render-new-" + std::to_string(++folders);
+                oneJob = RunChild(serial);
+            },
+            [&] {
+                creationSeconds += CreateFoldersAndEmptyFiles(ScratchFolder() + "create-new-" +
+                                                              std::to_string(++folders));
+            }};
+        InTurns(iteration++, runs);
+        if (ours.exitStatus != 0 || oneJob.exitStatus != 0) {
             state.SkipWithError("quillot-render failed");
             return;
         }
-        state.SetIterationTime(run.seconds);
+        state.SetIterationTime(ours.seconds);
+        parallelSeconds += ours.seconds;
+        serialSeconds += oneJob.seconds;
     }
-    state.counters["files"] = static_cast<double>(CorpusFiles().size());
+    const double iterations = static_cast<double>(state.iterations());
+    state.counters["jobs"] = static_cast<double>(std::max(1u, std::thread::hardware_concurrency()));
+    state.counters["one_job_ms"] = serialSeconds / iterations * 1e3;
+    state.counters["speedup"] = serialSeconds / parallelSeconds;
+    state.counters["creation_ms"] = creationSeconds / iterations * 1e3;
+    state.counters["ratio"] = parallelSeconds / creationSeconds;
+    state.counters["files"] = static_cast<double>(CopiedCorpusFiles().size());
 }
 
 }  // namespace
 
-BENCHMARK(BM_CorpusQuillotRenderAgainstXmllint)
+BENCHMARK(BM_CorpusFieldsAgainstXmllint)
+    ->Unit(benchmark::kMillisecond)
+    ->UseManualTime()
+    ->Repetitions(15)
+    ->ReportAggregatesOnly(true);
+BENCHMARK(BM_CorpusRenderAgainstXmllint)
     ->Unit(benchmark::kMillisecond)
     ->UseManualTime()
     ->Repetitions(15)
@@ -142,9 +233,10 @@ QUILLOT_MEMORY_BENCHMARK(tiny_fields_100MB, MemoryShape::TinyFields, 100 << 20);
 QUILLOT_MEMORY_BENCHMARK(densest_fields_100MB, MemoryShape::DensestFields, 100 << 20);
 QUILLOT_MEMORY_BENCHMARK(densest_lines_100MB, MemoryShape::DensestLines, 100 << 20);
 QUILLOT_MEMORY_BENCHMARK(one_large_value_100MB, MemoryShape::OneLargeValue, 100 << 20);
-BENCHMARK(BM_CorpusQuillotRenderNewFolder)
+BENCHMARK(BM_CorpusRenderNewFolder)
     ->Unit(benchmark::kMillisecond)
     ->UseManualTime()
+    ->Iterations(1)
     ->Repetitions(9)
     ->ReportAggregatesOnly(true);
 

@@ -26,7 +26,8 @@ struct LineTag {
 
 LineTag ReadLineTag(std::string_view line) {
     LineTag tag;
-    const size_t open = line.find('<');
+    // The splitter puts a line's only "<" first.
+    const size_t open = !line.empty() && line[0] == '<' ? 0 : line.find('<');
     if (open == std::string_view::npos) return tag;
     const size_t close = line.find('>', open + 1);
     if (close == std::string_view::npos) return tag;
@@ -54,23 +55,24 @@ class Extractor {
         // A value is made of the text of lines, joined by one CR where their
         // LFs stand, and only shrinks on the way: room for all line text
         // holds every value, which then never moves.
-        PadFieldList.ReserveValues(SourceLines.TextBytes());
-        for (std::string_view line : SourceLines)
+        const LineTable& lines = CurrentSourceLines();
+        list_.ReserveValues(lines.TextBytes());
+        for (std::string_view line : lines)
             ScanLine(line);
         // A field still open when the lines run out is dropped.
-        PadFieldList.ClearPending();
+        list_.ClearPending();
     }
 
   private:
-    static std::string_view Pending() { return PadFieldList.Pending(); }
+    std::string_view Pending() const { return list_.Pending(); }
 
     void ScanLine(std::string_view line) {
         const LineTag tag = ReadLineTag(line);
         if (!tag.present) {
             if (!Pending().empty()) {
                 const size_t from = Pending().size();
-                PadFieldList.AppendToPending(CR);
-                PadFieldList.AppendToPending(TrimView(line));
+                list_.AppendToPending(CR);
+                list_.AppendToPending(TrimView(line));
                 NoteMarkup(from);
             }
             return;
@@ -79,7 +81,7 @@ class Extractor {
         if (known >= 0) {
             fieldOpen_ = true;
             if (Pending().empty()) {
-                PadFieldList.AppendToPending(tag.after);
+                list_.AppendToPending(tag.after);
                 NoteMarkup(0);
             }
             pendingTag_ = known;
@@ -119,7 +121,7 @@ class Extractor {
         if (inner.empty() || inner.front() != '/') return false;
         const std::string& openTagName = PadTagTable[static_cast<size_t>(pendingTag_)];
         if (!EqualsIgnoreAsciiCase(TrimView(inner.substr(1)), openTagName)) return false;
-        PadFieldList.ErasePending(lt_, gt_ - lt_ + 1);
+        list_.ErasePending(lt_, gt_ - lt_ + 1);
         return true;
     }
 
@@ -127,8 +129,7 @@ class Extractor {
         TrimPending();
         if (Pending().find('&') != std::string_view::npos) {
             const std::string_view pending = Pending();
-            PadFieldList.KeepOfPending(
-                0, DecodeEntitiesInPlace(PadFieldList.PendingData(), pending.size()));
+            list_.KeepOfPending(0, DecodeEntitiesInPlace(list_.PendingData(), pending.size()));
             TrimPending();
         }
         const std::string_view value = Pending();
@@ -137,22 +138,21 @@ class Extractor {
         if (value.size() < kShortLimit && !hasCrAndLf) pendingShort_ = 1;
         if (!value.empty()) {
             if (sectionChanged_) {
-                sectionNumber_ = PadFieldList.SectionFor(section_);
+                sectionNumber_ = list_.SectionFor(section_);
                 sectionChanged_ = false;
             }
-            PadFieldList.StorePending(sectionNumber_, pendingTag_, pendingShort_);
+            list_.StorePending(sectionNumber_, pendingTag_, pendingShort_);
         }
         fieldOpen_ = false;
         pendingShort_ = 0;
         lt_ = gt_ = std::string::npos;
     }
 
-    static void TrimPending() {
+    void TrimPending() {
         const std::string_view pending = Pending();
         const std::string_view kept = TrimView(pending);
         if (kept.size() != pending.size()) {
-            PadFieldList.KeepOfPending(static_cast<size_t>(kept.data() - pending.data()),
-                                       kept.size());
+            list_.KeepOfPending(static_cast<size_t>(kept.data() - pending.data()), kept.size());
         }
     }
 
@@ -176,8 +176,9 @@ class Extractor {
         }
     }
 
-    size_t lt_ = std::string::npos;  // first "<" of the pending value
-    size_t gt_ = std::string::npos;  // first ">" after it
+    FieldTable& list_ = CurrentPadFieldList();
+    size_t lt_ = std::string::npos;    // first "<" of the pending value
+    size_t gt_ = std::string::npos;    // first ">" after it
     bool fieldOpen_ = false;
     int32_t pendingTag_ = 0;  // while a field is open, its name is PadTagTable[pendingTag_]
     int32_t pendingShort_ = 0;

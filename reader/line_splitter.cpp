@@ -19,16 +19,16 @@ LineSplitter::LineSplitter() {
 
 void LineSplitter::Feed(const char* data, size_t size) {
     encoding_.Feed(data, size);
+    LineTable& lines = CurrentSourceLines();
     const char* const end = data + size;
     const char* run = data;  // start of the bytes not yet handed to the open line
     for (const char* p = FindFirstOfThree(data, end, '\r', '\n', '<'); p != end;
          p = FindFirstOfThree(p + 1, end, '\r', '\n', '<')) {
-        SourceLines.AppendToOpenLine(run, static_cast<size_t>(p - run));
-        SourceLines.EndOpenLine();
-        if (*p == '<') SourceLines.AppendToOpenLine('<');
+        lines.EndOpenLineWith(run, static_cast<size_t>(p - run));
+        if (*p == '<') lines.AppendToOpenLine('<');
         run = p + 1;
     }
-    SourceLines.AppendToOpenLine(run, static_cast<size_t>(end - run));
+    lines.AppendToOpenLine(run, static_cast<size_t>(end - run));
 }
 
 void LineSplitter::Finish() {

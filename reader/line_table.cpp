@@ -64,6 +64,24 @@ void LineTable::EndOpenLine() {
     StoreOpenLine();
 }
 
+void LineTable::EndOpenLineWith(const char* data, size_t size) {
+    // The piece's trailing blanks go at once; when that leaves nothing, the
+    // trimming reaches into the open line, as EndOpenLine does it.
+    while (size > 0 && IsBlank(data[size - 1]))
+        --size;
+    if (text_.size() == stored_) {  // nothing open: the leading blanks go too
+        size_t lead = 0;
+        while (lead < size && IsBlank(data[lead]))
+            ++lead;
+        if (lead == size) return;
+        text_.append(data + lead, size - lead);
+        StoreOpenLine();
+        return;
+    }
+    text_.append(data, size);
+    EndOpenLine();
+}
+
 void LineTable::StoreOpenLine() {
     if (count_ % kStride == 0) starts_.push_back(stored_);
     text_.push_back(LF);

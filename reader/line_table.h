@@ -55,6 +55,9 @@ class LineTable {
     void AppendToOpenLine(const char* data, size_t size) { text_.append(data, size); }
     void AppendToOpenLine(char c) { text_.push_back(c); }
     void EndOpenLine();
+    // AppendToOpenLine and EndOpenLine in one, without storing the blanks
+    // that the trimming would take off again.
+    void EndOpenLineWith(const char* data, size_t size);
     void DiscardOpenLine();
 
     // Bytes of the stored lines, an LF after each counted.

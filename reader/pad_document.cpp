@@ -9,11 +9,19 @@
 
 namespace quillot {
 
-LineTable SourceLines;
-TextEncoding SourceEncoding = TextEncoding::Windows1252;
-FieldTable PadFieldList;
-bool EnglishOnly = false;
+thread_local LineTable SourceLines;
+thread_local TextEncoding SourceEncoding = TextEncoding::Windows1252;
+thread_local FieldTable PadFieldList;
+thread_local bool EnglishOnly = false;
 std::string TempFolder;
+
+LineTable& CurrentSourceLines() {
+    return SourceLines;
+}
+
+FieldTable& CurrentPadFieldList() {
+    return PadFieldList;
+}
 
 FieldTable::FieldTable() {
     sectionEnds_.push_back(0);

@@ -1,5 +1,8 @@
-// The reader's model of the current document and its lookups. All of it
-// exists once per program; each load rebuilds SourceLines and PadFieldList.
+// The reader's model of the current document and its lookups. Each load
+// rebuilds SourceLines and PadFieldList. The current document is the calling
+// thread's own: in the viewer that is the one document of the program, and a
+// program that renders documents on several threads at once (quillot-render)
+// gives each thread a document of its own without further ado.
 #pragma once
 
 #include <cstdint>
@@ -119,17 +122,23 @@ class FieldTable {
 };
 
 // The lines of the current document (filled by ReadSourceLines).
-extern LineTable SourceLines;
+extern thread_local LineTable SourceLines;
 // How the current document's text is encoded, decided from its whole file as
 // it is read. Single-byte until a file has been read to its end.
-extern TextEncoding SourceEncoding;
+extern thread_local TextEncoding SourceEncoding;
 // The fields of the current document (filled by ExtractPadFields).
-extern FieldTable PadFieldList;
+extern thread_local FieldTable PadFieldList;
 // While on, GetFieldValue answers only fields outside Program_Descriptions or
 // in its English section.
-extern bool EnglishOnly;
+extern thread_local bool EnglishOnly;
 // The folder, ending in "\", that receives the three report files.
 extern std::string TempFolder;
+
+// The calling thread's SourceLines and PadFieldList, for code that uses them
+// at every step of a loop: each use of a per-thread name looks the thread's
+// object up, a reference from here is looked up once.
+LineTable& CurrentSourceLines();
+FieldTable& CurrentPadFieldList();
 
 // The display value of a tag of the current document, or empty text.
 std::string GetFieldValue(std::string_view tagName);

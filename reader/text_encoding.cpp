@@ -2,6 +2,8 @@
 
 #include <cstring>
 
+#include "reader/byte_scan.h"
+
 namespace quillot {
 namespace {
 
@@ -101,13 +103,9 @@ TextEncoding EncodingDetector::Result() const {
 void EncodingDetector::FeedValidity(const unsigned char* p, const unsigned char* end) {
     while (p != end) {
         if (due_ == 0) {
-            // ASCII runs eight bytes at a time.
-            while (end - p >= 8) {
-                uint64_t word;
-                std::memcpy(&word, p, sizeof word);
-                if ((word & 0x8080808080808080ull) != 0) break;
-                p += 8;
-            }
+            // ASCII runs in blocks.
+            p = reinterpret_cast<const unsigned char*>(FindFirstHigh(
+                reinterpret_cast<const char*>(p), reinterpret_cast<const char*>(end)));
             if (p == end) break;
             const unsigned char byte = *p++;
             if (byte >= 0x80 && !ReadLeadByte(byte, due_, low_, high_)) {

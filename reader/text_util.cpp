@@ -2,18 +2,9 @@
 
 namespace quillot {
 
-std::string_view TrimView(std::string_view text) {
-    size_t first = 0;
-    size_t last = text.size();
-    while (first < last && IsBlank(text[first]))
-        ++first;
-    while (last > first && IsBlank(text[last - 1]))
-        --last;
-    return text.substr(first, last - first);
-}
-
 bool EqualsIgnoreAsciiCase(std::string_view a, std::string_view b) {
     if (a.size() != b.size()) return false;
+    if (a == b) return true;  // the usual case, compared quickly
     for (size_t i = 0; i < a.size(); ++i) {
         if (ToAsciiUpper(a[i]) != ToAsciiUpper(b[i])) return false;
     }

@@ -18,7 +18,15 @@ inline bool IsBlank(char c) {
 }
 
 // The text without leading and trailing characters with codes 0x00 to 0x20.
-std::string_view TrimView(std::string_view text);
+inline std::string_view TrimView(std::string_view text) {
+    size_t first = 0;
+    size_t last = text.size();
+    while (first < last && IsBlank(text[first]))
+        ++first;
+    while (last > first && IsBlank(text[last - 1]))
+        --last;
+    return text.substr(first, last - first);
+}
 inline std::string Trim(std::string_view text) {
     return std::string(TrimView(text));
 }

@@ -1,10 +1,18 @@
 #include "render/batch_renderer.h"
 
+#include <algorithm>
+#include <atomic>
+#include <condition_variable>
+#include <mutex>
 #include <new>
 #include <set>
 #include <stdexcept>
 #include <string>
+#include <system_error>
+#include <thread>
+#include <unordered_map>
 #include <unordered_set>
+#include <vector>
 
 #include "reader/field_extractor.h"
 #include "reader/io_error.h"
@@ -13,6 +21,7 @@
 #include "reader/text_util.h"
 #include "reader/vocabulary.h"
 #include "render/fields_json.h"
+#include "render/ordered_output.h"
 #include "render/render_platform.h"
 
 namespace quillot {
@@ -42,13 +51,17 @@ class OutputFolders {
     std::string Claim(const std::string& fileName) {
         std::string name = StoredFolderName(fileName);
         if (name.empty() || name == "." || name == "..") name.insert(0, "_");
+        // Every suffix below this one is known to be handed out already.
+        int& next = nextSuffix_[AsciiLower(name)];
         int refused = 0;
-        for (int n = 1; refused < kMaxRefused; ++n) {
+        for (int n = std::max(next, 1); refused < kMaxRefused; ++n) {
+            next = n + 1;
             const std::string candidate = n == 1 ? name : name + "-" + std::to_string(n);
             if (!names_.insert(AsciiLower(candidate)).second) continue;
             const std::string folder = InFolder(dir_, candidate);
-            if (!MakeFolders(folder)) return std::string();
-            if (IsNewFolderInDir(folder)) return folder;
+            const FolderCreation made = CreateFolder(folder);
+            if (made == FolderCreation::Failed) return std::string();
+            if (IsNewFolderInDir(folder, made == FolderCreation::Created)) return folder;
             ++refused;
         }
         return std::string();
@@ -59,16 +72,22 @@ class OutputFolders {
     // Windows, whatever their suffix) end the search after this many.
     static constexpr int kMaxRefused = 50;
 
-    bool IsNewFolderInDir(const std::string& folder) {
+    // A folder created just now is a new entry of DIR itself; one that was
+    // there already may lead elsewhere, which its parent shows.
+    bool IsNewFolderInDir(const std::string& folder, bool created) {
         const auto id = FolderIdentity(folder);
-        const auto parent = FolderIdentity(InFolder(folder, ".."));
-        if (!id || !parent || !dirId_ || *parent != *dirId_ || *id == *dirId_) return false;
+        if (!id || !dirId_ || *id == *dirId_) return false;
+        if (!created) {
+            const auto parent = FolderIdentity(InFolder(folder, ".."));
+            if (!parent || *parent != *dirId_) return false;
+        }
         return folders_.insert(*id).second;
     }
 
     const std::string dir_;
     const std::optional<FolderId> dirId_;
     std::unordered_set<std::string> names_;
+    std::unordered_map<std::string, int> nextSuffix_;  // by the name's lower case
     std::set<FolderId> folders_;
 };
 
@@ -79,74 +98,154 @@ void ReleaseDocument() {
     PadFieldList = FieldTable();
 }
 
+// One call of RenderFiles. Its workers take the files in order, each file
+// whole: a folder for it, reading, extracting, the reports and the fields.
+// Each worker thread has a document of its own (the reader's document state
+// is per thread). The folders are handed out strictly in the order of the
+// files, and the output goes through OrderedOutput, so that every N of jobs
+// writes the same files and the same text as rendering one after the other.
+class BatchRun {
+  public:
+    BatchRun(const RenderOptions& options, std::ostream& out, std::ostream& err)
+        : options_(options),
+          writesReports_(WritesReports(options)),
+          outDir_(ReportFolder(options)),
+          oneFile_(options.files.size() == 1),
+          folders_(outDir_),
+          output_(out, err) {
+        settings_.labelColor = options.labelColor;
+        settings_.contentColor = options.contentColor;
+        const FontMetrics metrics =
+            options.pitchAndFamily
+                ? FontMetrics::Answered(static_cast<uint8_t>(*options.pitchAndFamily))
+                : QueryFontMetrics(options.fontFace);
+        settings_.fontTableEntry = FontTableEntry(metrics, options.fontFace);
+    }
+
+    void Run() {
+        const size_t jobs = std::min(JobCount(options_.jobs), options_.files.size());
+        std::vector<std::thread> workers;
+        for (size_t i = 1; i < jobs; ++i) {
+            try {
+                workers.emplace_back([this] { Work(); });
+            } catch (const std::system_error&) {
+                break;  // fewer workers then
+            }
+        }
+        Work();
+        for (std::thread& worker : workers)
+            worker.join();
+    }
+
+    bool AllRendered() const { return allRendered_.load(); }
+
+  private:
+    static size_t JobCount(int requested) {
+        if (requested > 0) return static_cast<size_t>(requested);
+        const unsigned processors = std::thread::hardware_concurrency();
+        return processors > 0 ? processors : 1;
+    }
+
+    void Work() {
+        for (;;) {
+            output_.WaitForRoom();
+            if (output_.OutFailed()) return;
+            const size_t index = next_.fetch_add(1);
+            if (index >= options_.files.size()) return;
+            FileOutput output(output_, index);
+            if (!RenderFile(index, output.Out(), output.Err())) allRendered_ = false;
+        }
+    }
+
+    // The folder for the file's reports, handed out when every earlier file
+    // has got its own; empty when none could be made.
+    std::string ClaimFolder(size_t index) {
+        std::unique_lock<std::mutex> lock(claimMutex_);
+        claimTurnChanged_.wait(lock, [this, index] { return claimTurn_ == index; });
+        std::string folder;
+        try {
+            folder = folders_.Claim(BaseName(options_.files[index]));
+        } catch (const std::exception&) {
+            folder.clear();
+        }
+        ++claimTurn_;
+        lock.unlock();
+        claimTurnChanged_.notify_all();
+        return folder;
+    }
+
+    bool RenderFile(size_t index, std::ostream& out, std::ostream& err) {
+        const std::string& file = options_.files[index];
+        std::string folder = outDir_;
+        if (writesReports_ && !oneFile_) {
+            folder = ClaimFolder(index);
+            if (folder.empty()) {
+                err << file << ": cannot create a folder for its reports in " << outDir_ << "\n";
+                return false;
+            }
+        }
+        bool rendered = true;
+        try {
+            ReportSettings settings = settings_;
+            settings.folder = InFolder(folder, "");
+            settings.currentFilePath = ViewerPath(file);
+            // Each file renders as in a viewer that has just started with it.
+            EnglishOnly = false;
+            if (!ReadSourceLines(file)) {
+                err << file << ": no such file (rendered as an empty document)\n";
+                rendered = false;
+            }
+            ExtractPadFields();
+            if (writesReports_) WriteAllReports(settings);
+            if (options_.printFields) WriteFieldsAsJsonLines(out, file);
+        } catch (const IoError& error) {
+            err << file << ": " << error.what() << "\n";
+            rendered = false;
+        } catch (const std::bad_alloc&) {
+            ReleaseDocument();
+            err << file << ": not enough memory to render it\n";
+            rendered = false;
+        } catch (const std::length_error&) {
+            ReleaseDocument();
+            err << file << ": too large to render\n";
+            rendered = false;
+        } catch (const std::exception& error) {
+            ReleaseDocument();
+            err << file << ": cannot render it: " << error.what() << "\n";
+            rendered = false;
+        }
+        return rendered;
+    }
+
+    const RenderOptions& options_;
+    const bool writesReports_;
+    const std::string outDir_;
+    const bool oneFile_;
+    ReportSettings settings_;
+    OutputFolders folders_;
+    OrderedOutput output_;
+    std::atomic<size_t> next_{0};
+    std::atomic<bool> allRendered_{true};
+    std::mutex claimMutex_;
+    std::condition_variable claimTurnChanged_;
+    size_t claimTurn_ = 0;
+};
+
 }  // namespace
 
 int RenderFiles(const RenderOptions& options, std::ostream& out, std::ostream& err) {
     InitPadReader(ReaderSetup{});
-
-    ReportSettings settings;
-    settings.labelColor = options.labelColor;
-    settings.contentColor = options.contentColor;
-    const FontMetrics metrics =
-        options.pitchAndFamily
-            ? FontMetrics::Answered(static_cast<uint8_t>(*options.pitchAndFamily))
-            : QueryFontMetrics(options.fontFace);
-    settings.fontTableEntry = FontTableEntry(metrics, options.fontFace);
-
-    if (!MakeFolders(options.outDir)) {
-        err << options.outDir << ": cannot create the output folder\n";
+    if (WritesReports(options) && !MakeFolders(ReportFolder(options))) {
+        err << ReportFolder(options) << ": cannot create the output folder\n";
         return 1;
     }
-
-    const bool oneFile = options.files.size() == 1;
-    OutputFolders folders(options.outDir);
-    int status = 0;
-    for (const std::string& file : options.files) {
-        std::string folder = options.outDir;
-        if (!oneFile) {
-            folder = folders.Claim(BaseName(file));
-            if (folder.empty()) {
-                err << file << ": cannot create a folder for its reports in " << options.outDir
-                    << "\n";
-                status = 1;
-                continue;
-            }
-        }
-        settings.folder = InFolder(folder, "");
-        settings.currentFilePath = ViewerPath(file);
-        // Each file renders as in a viewer that has just started with it.
-        EnglishOnly = false;
-        try {
-            if (!ReadSourceLines(file)) {
-                err << file << ": no such file (rendered as an empty document)\n";
-                status = 1;
-            }
-            ExtractPadFields();
-            WriteAllReports(settings);
-            if (options.printFields) WriteFieldsAsJsonLines(out, file);
-        } catch (const IoError& error) {
-            err << file << ": " << error.what() << "\n";
-            status = 1;
-        } catch (const std::bad_alloc&) {
-            ReleaseDocument();
-            err << file << ": not enough memory to render it\n";
-            status = 1;
-        } catch (const std::length_error&) {
-            ReleaseDocument();
-            err << file << ": too large to render\n";
-            status = 1;
-        } catch (const std::exception& error) {
-            ReleaseDocument();
-            err << file << ": cannot render it: " << error.what() << "\n";
-            status = 1;
-        }
-        if (!out) break;
-    }
+    BatchRun run(options, out, err);
+    run.Run();
     if (!out.flush()) {
         err << "quillot-render: cannot write to standard output\n";
         return 2;
     }
-    return status;
+    return run.AllRendered() ? 0 : 1;
 }
 
 }  // namespace quillot

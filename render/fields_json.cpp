@@ -1,7 +1,9 @@
 #include "render/fields_json.h"
 
+#include <charconv>
 #include <cstdint>
 
+#include "reader/byte_scan.h"
 #include "reader/pad_document.h"
 #include "reader/text_encoding.h"
 #include "reader/vocabulary.h"
@@ -39,7 +41,67 @@ void AppendWindows1252Byte(std::string& out, char ch) {
     }
 }
 
+constexpr char kHex[] = "0123456789abcdef";
+
+void AppendJsonEscape(std::string& out, char ch) {
+    switch (ch) {
+        case '"':
+            out += "\\\"";
+            break;
+        case '\\':
+            out += "\\\\";
+            break;
+        case '\n':
+            out += "\\n";
+            break;
+        case '\r':
+            out += "\\r";
+            break;
+        case '\t':
+            out += "\\t";
+            break;
+        case '\b':
+            out += "\\b";
+            break;
+        case '\f':
+            out += "\\f";
+            break;
+        default: {
+            const auto c = static_cast<unsigned char>(ch);
+            const char escape[] = {'\\', 'u', '0', '0', kHex[c >> 4], kHex[c & 15]};
+            out.append(escape, sizeof escape);
+        }
+    }
+}
+
 }  // namespace
+
+void AppendJsonText(std::string& out, std::string_view text, TextEncoding encoding) {
+    const char* const begin = text.data();
+    const char* const end = begin + text.size();
+    const char* p = begin;
+    while (p != end) {
+        const char* special = FindFirstJsonSpecial(p, end);
+        out.append(p, static_cast<size_t>(special - p));
+        if (special == end) break;
+        p = special + 1;
+        if (static_cast<unsigned char>(*special) < 0x80) {
+            AppendJsonEscape(out, *special);
+            continue;
+        }
+        uint32_t codePoint = 0;
+        const size_t length =
+            encoding == TextEncoding::Utf8
+                ? Utf8SequenceAt(text, static_cast<size_t>(special - begin), codePoint)
+                : 0;
+        if (length != 0) {
+            out.append(special, length);
+            p = special + length;
+        } else {
+            AppendWindows1252Byte(out, *special);
+        }
+    }
+}
 
 std::string Windows1252ToUtf8(std::string_view text) {
     std::string out;
@@ -71,64 +133,52 @@ std::string FileNameToUtf8(std::string_view name) {
 }
 
 std::string JsonString(std::string_view utf8) {
-    static const char kHex[] = "0123456789abcdef";
     std::string out;
     out.reserve(utf8.size() + 2);
     out += '"';
-    for (char ch : utf8) {
-        const auto c = static_cast<unsigned char>(ch);
-        switch (ch) {
-            case '"':
-                out += "\\\"";
-                break;
-            case '\\':
-                out += "\\\\";
-                break;
-            case '\n':
-                out += "\\n";
-                break;
-            case '\r':
-                out += "\\r";
-                break;
-            case '\t':
-                out += "\\t";
-                break;
-            case '\b':
-                out += "\\b";
-                break;
-            case '\f':
-                out += "\\f";
-                break;
-            default:
-                if (c < 0x20) {
-                    out += "\\u00";
-                    out += kHex[c >> 4];
-                    out += kHex[c & 15];
-                } else {
-                    out += ch;
-                }
+    for (const char *p = utf8.data(), *end = p + utf8.size(); p != end;) {
+        const char* special = FindFirstJsonSpecial(p, end);
+        out.append(p, static_cast<size_t>(special - p));
+        if (special == end) break;
+        if (static_cast<unsigned char>(*special) >= 0x80) {
+            out += *special;  // UTF-8 already
+        } else {
+            AppendJsonEscape(out, *special);
         }
+        p = special + 1;
     }
     out += '"';
     return out;
 }
 
 void WriteFieldsAsJsonLines(std::ostream& out, std::string_view fileName) {
+    // All lines are built in one buffer that goes out in large pieces.
+    constexpr size_t kFlushSize = 64 * 1024;
     const std::string file = JsonString(FileNameToUtf8(fileName));
-    const char* const encoding = SourceEncoding == TextEncoding::Utf8
-                                     ? ",\"encoding\":\"UTF-8\"}\n"
-                                     : ",\"encoding\":\"Windows-1252\"}\n";
-    std::string line;
+    const std::string_view encoding = SourceEncoding == TextEncoding::Utf8
+                                          ? ",\"encoding\":\"UTF-8\"}\n"
+                                          : ",\"encoding\":\"Windows-1252\"}\n";
+    std::string lines;
+    lines.reserve(kFlushSize + kFlushSize / 4);
     for (const PadField& field : PadFieldList) {
-        line = "{\"file\":" + file;
-        line += ",\"tag\":" + JsonString(PadTagTable[static_cast<size_t>(field.TagNumber)]);
-        line += ",\"number\":" + std::to_string(field.TagNumber);
-        line += ",\"section\":" + JsonString(DocumentTextToUtf8(field.Section, SourceEncoding));
-        line += ",\"value\":" + JsonString(DocumentTextToUtf8(field.Value, SourceEncoding));
-        line += field.IsShort ? ",\"short\":true" : ",\"short\":false";
-        line += encoding;
-        out << line;
+        lines.append("{\"file\":").append(file).append(",\"tag\":\"");
+        AppendJsonText(lines, PadTagTable[static_cast<size_t>(field.TagNumber)],
+                       TextEncoding::Windows1252);
+        char number[16];
+        const auto converted = std::to_chars(number, number + sizeof number, field.TagNumber);
+        lines.append("\",\"number\":").append(number, converted.ptr);
+        lines.append(",\"section\":\"");
+        AppendJsonText(lines, field.Section, SourceEncoding);
+        lines.append("\",\"value\":\"");
+        AppendJsonText(lines, field.Value, SourceEncoding);
+        lines.append(field.IsShort ? "\",\"short\":true" : "\",\"short\":false");
+        lines.append(encoding);
+        if (lines.size() >= kFlushSize) {
+            out.write(lines.data(), static_cast<std::streamsize>(lines.size()));
+            lines.clear();
+        }
     }
+    out.write(lines.data(), static_cast<std::streamsize>(lines.size()));
 }
 
 }  // namespace quillot

@@ -17,6 +17,9 @@ std::string Windows1252ToUtf8(std::string_view text);
 std::string DocumentTextToUtf8(std::string_view text, TextEncoding encoding);
 // Valid UTF-8 passes unchanged; anything else is read as Windows-1252.
 std::string FileNameToUtf8(std::string_view name);
+// Appends document text to `out` as the inside of a JSON string literal in
+// UTF-8: DocumentTextToUtf8, then escaped as JsonString escapes, in one pass.
+void AppendJsonText(std::string& out, std::string_view text, TextEncoding encoding);
 // The UTF-8 text as a JSON string literal, quotes included.
 std::string JsonString(std::string_view utf8);
 

@@ -11,19 +11,25 @@ const char* const RenderUsage =
     "and ~Pad1.rtf (summary). With several files, each file's reports go into DIR/<file name>/.\n"
     "\n"
     "Options:\n"
-    "  --out DIR             folder for the reports (default: the current folder)\n"
+    "  --out DIR             folder for the reports (default: the current folder, except\n"
+    "                        with --fields, which alone writes no reports)\n"
     "  --label-color N       label colour, 0xBBGGRR as a decimal or 0x number (default 64)\n"
     "  --content-color N     content colour (default 8388608)\n"
     "  --font FACE           report font face (default Arial)\n"
     "  --pitch-family N      pitch-and-family byte of the font, 0 to 255 (default: what GDI\n"
     "                        reports on Windows, 39 elsewhere)\n"
-    "  --fields              print each file's fields as JSON Lines on standard output\n"
+    "  --fields              print each file's fields as JSON Lines on standard output;\n"
+    "                        reports are written as well only when --out is given\n"
+    "  --jobs N              render N files at the same time, 1 to 256 (default: one for\n"
+    "                        each processor); the output is the same for every N\n"
     "  --help                show this text\n"
     "\n"
     "Exit status: 0 when every file existed and rendered, 1 when one did not, 2 for a\n"
     "usage error or when standard output cannot be written.\n";
 
 namespace {
+
+constexpr int kMaxJobs = 256;
 
 bool ParseNumber(const std::string& text, long long min, long long max, long long& value) {
     if (text.empty()) return false;
@@ -61,7 +67,7 @@ ParsedCommandLine ParseRenderCommandLine(const std::vector<std::string>& args) {
         }
         const bool takesValue = arg == "--out" || arg == "--label-color" ||
                                 arg == "--content-color" || arg == "--font" ||
-                                arg == "--pitch-family";
+                                arg == "--pitch-family" || arg == "--jobs";
         if (!takesValue) {
             parsed.error = "unknown option " + arg;
             return parsed;
@@ -86,6 +92,13 @@ ParsedCommandLine ParseRenderCommandLine(const std::vector<std::string>& args) {
                 return parsed;
             }
             options.pitchAndFamily = static_cast<int>(number);
+        } else if (arg == "--jobs") {
+            if (!ParseNumber(value, 1, kMaxJobs, number)) {
+                parsed.error = "--jobs takes a number from 1 to " + std::to_string(kMaxJobs) +
+                               ", not " + value;
+                return parsed;
+            }
+            options.jobs = static_cast<int>(number);
         } else {
             if (!ParseNumber(value, INT32_MIN, UINT32_MAX, number)) {
                 parsed.error = arg + " takes a 32-bit colour value, not " + value;
@@ -97,6 +110,14 @@ ParsedCommandLine ParseRenderCommandLine(const std::vector<std::string>& args) {
     }
     if (!options.help && options.files.empty()) parsed.error = "no FILE given";
     return parsed;
+}
+
+bool WritesReports(const RenderOptions& options) {
+    return !options.printFields || !options.outDir.empty();
+}
+
+std::string ReportFolder(const RenderOptions& options) {
+    return options.outDir.empty() ? "." : options.outDir;
 }
 
 }  // namespace quillot

@@ -11,12 +11,15 @@
 namespace quillot {
 
 struct RenderOptions {
-    std::string outDir = ".";
+    // The folder for the reports; empty when --out was not given, which
+    // means the current folder, or no reports at all with --fields.
+    std::string outDir;
     int32_t labelColor = DefaultLabelColor;
     int32_t contentColor = DefaultContentColor;
     std::string fontFace = "Arial";
     std::optional<int> pitchAndFamily;  // unset: ask the platform (39 without GDI)
     bool printFields = false;
+    int jobs = 0;  // files rendered at the same time; 0: one per processor
     bool help = false;
     std::vector<std::string> files;
 };
@@ -27,6 +30,11 @@ struct ParsedCommandLine {
 };
 
 ParsedCommandLine ParseRenderCommandLine(const std::vector<std::string>& args);
+
+// Whether the run writes reports: always, except for --fields without --out.
+bool WritesReports(const RenderOptions& options);
+// The folder that receives the reports: --out, or the current folder.
+std::string ReportFolder(const RenderOptions& options);
 
 extern const char* const RenderUsage;
 

@@ -29,6 +29,12 @@ std::string StoredFolderName(std::string name);
 // Creates the folder (and its missing parents); true when it exists afterwards.
 bool MakeFolders(const std::string& folder);
 
+// Creates one folder inside an existing one: Created when it made it just
+// now, Existed when a folder of that name was there already, Failed when
+// there is none (a file of that name, say, or no permission).
+enum class FolderCreation { Created, Existed, Failed };
+FolderCreation CreateFolder(const std::string& folder);
+
 // What tells one folder from another whatever name leads to it (the volume
 // and the file number), or nothing when the path names no folder that the
 // platform can identify.

@@ -40,6 +40,14 @@ bool MakeFolders(const std::string& folder) {
     return mkdir(folder.c_str(), 0777) == 0 || errno == EEXIST;
 }
 
+FolderCreation CreateFolder(const std::string& folder) {
+    if (mkdir(folder.c_str(), 0777) == 0) return FolderCreation::Created;
+    struct stat st;
+    return errno == EEXIST && stat(folder.c_str(), &st) == 0 && S_ISDIR(st.st_mode)
+               ? FolderCreation::Existed
+               : FolderCreation::Failed;
+}
+
 std::optional<FolderId> FolderIdentity(const std::string& folder) {
     struct stat st;
     if (stat(folder.c_str(), &st) != 0 || !S_ISDIR(st.st_mode)) return std::nullopt;

@@ -43,6 +43,15 @@ bool MakeFolders(const std::string& folder) {
     return CreateDirectoryA(folder.c_str(), nullptr) || GetLastError() == ERROR_ALREADY_EXISTS;
 }
 
+FolderCreation CreateFolder(const std::string& folder) {
+    if (CreateDirectoryA(folder.c_str(), nullptr)) return FolderCreation::Created;
+    if (GetLastError() != ERROR_ALREADY_EXISTS) return FolderCreation::Failed;
+    const DWORD attributes = GetFileAttributesA(folder.c_str());
+    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0
+               ? FolderCreation::Existed
+               : FolderCreation::Failed;
+}
+
 std::optional<FolderId> FolderIdentity(const std::string& folder) {
     HANDLE handle =
         CreateFileA(folder.c_str(), 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,

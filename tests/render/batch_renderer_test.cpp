@@ -4,6 +4,7 @@
 
 #include <filesystem>
 #include <iterator>
+#include <map>
 #include <sstream>
 
 #include "reader/field_extractor.h"
@@ -137,6 +138,76 @@ TEST_F(BatchRendererTest, ReportFailureIsReported) {
     options.files = {file};
     EXPECT_EQ(RenderFiles(options, out_text_, err_text_), 1);
     EXPECT_NE(err_text_.str().find("File access denied"), std::string::npos) << err_text_.str();
+}
+
+// Every file under the folder, by its path inside it, with its bytes.
+std::map<std::string, std::string> FolderContent(const std::string& folder) {
+    std::map<std::string, std::string> content;
+    for (const auto& entry : std::filesystem::recursive_directory_iterator(folder)) {
+        const std::string relative = std::filesystem::relative(entry.path(), folder).string();
+        content[relative] =
+            entry.is_directory() ? "<folder>" : test::ReadWholeFile(entry.path().string());
+    }
+    return content;
+}
+
+// Files rendered at the same time write the same folders, reports, fields
+// and messages, in the same order, as one after the other: with repeated
+// names, a missing file and a file whose fields fill more than a file may
+// hold back while an earlier one is still being rendered.
+TEST_F(BatchRendererTest, EveryNumberOfJobsGivesTheSameOutput) {
+    std::vector<std::string> files = test::CorpusFiles();
+    files.resize(12);
+    files.push_back(files[3]);
+    files.push_back(in_.File("missing.xml"));
+    std::string large = "<Program_Descriptions><English><Keywords>";
+    for (int i = 0; i < 30000; ++i)
+        large += "word\twith \"quotes\" and caf\xE9 to escape, line " + std::to_string(i) + "\n";
+    large += "</Keywords>";
+    files.insert(files.begin() + 1, in_.Write("large.xml", large));
+    files.push_back(files[1]);
+
+    std::string firstOut;
+    std::string firstErr;
+    std::map<std::string, std::string> firstReports;
+    for (const int jobs : {1, 2, 3, 8}) {
+        test::TempFolder out;
+        RenderOptions options;
+        options.outDir = out.Path();
+        options.files = files;
+        options.printFields = true;
+        options.jobs = jobs;
+        out_text_.str("");
+        err_text_.str("");
+        EXPECT_EQ(RenderFiles(options, out_text_, err_text_), 1) << jobs;
+        const std::map<std::string, std::string> reports = FolderContent(out.Path());
+        if (jobs == 1) {
+            firstOut = out_text_.str();
+            firstErr = err_text_.str();
+            firstReports = reports;
+            EXPECT_GT(firstOut.size(), 2u << 20);
+            EXPECT_EQ(reports.size(), 4 * files.size());  // a folder and three reports each
+            continue;
+        }
+        EXPECT_TRUE(out_text_.str() == firstOut) << jobs;
+        EXPECT_EQ(err_text_.str(), firstErr) << jobs;
+        EXPECT_TRUE(reports == firstReports) << jobs;
+    }
+}
+
+// --fields without --out prints the fields and writes nothing.
+TEST_F(BatchRendererTest, FieldsAloneWriteNoReports) {
+    const std::string file = in_.Write("x.xml", "<Program_Name>X</Program_Name>");
+    const std::filesystem::path before = std::filesystem::current_path();
+    std::filesystem::current_path(out_.Path());
+    RenderOptions options;
+    options.files = {file, file};
+    options.printFields = true;
+    const int status = RenderFiles(options, out_text_, err_text_);
+    std::filesystem::current_path(before);
+    EXPECT_EQ(status, 0) << err_text_.str();
+    EXPECT_TRUE(std::filesystem::is_empty(out_.Path()));
+    EXPECT_NE(out_text_.str().find("\"value\":\"X\""), std::string::npos);
 }
 
 }  // namespace

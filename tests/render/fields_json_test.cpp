@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <random>
 #include <sstream>
 
 #include "tests/support/reader_fixture.h"
@@ -25,6 +26,31 @@ TEST(FieldsJson, FileNamesKeepValidUtf8) {
 TEST(FieldsJson, JsonStringEscapes) {
     EXPECT_EQ(JsonString("a\"b\\c\r\n\t\x01\x1F/"), "\"a\\\"b\\\\c\\r\\n\\t\\u0001\\u001f/\"");
     EXPECT_EQ(JsonString(std::string("\0", 1)), "\"\\u0000\"");
+}
+
+// AppendJsonText is DocumentTextToUtf8 and JsonString in one pass, for
+// chosen texts and for random bytes of every length up to 80.
+TEST(FieldsJson, AppendJsonTextIsConversionAndEscaping) {
+    std::vector<std::string> texts = {
+        "", "plain text", std::string("\0\x01\x1F \"\\\x7F\b\f\t\r\n", 13),
+        "caf\xC3\xA9 \xE9 \x80\x9F", "\xF0\x9F\x98\x80 \xED\xA0\x80 \xC3"};
+    std::mt19937 random(12);
+    for (size_t length = 0; length <= 80; ++length) {
+        std::string text(length, ' ');
+        for (char& c : text) {
+            const unsigned pick = random() % 8;
+            c = pick < 5 ? static_cast<char>('a' + pick) : static_cast<char>(random() % 256);
+        }
+        texts.push_back(text);
+    }
+    for (const std::string& text : texts) {
+        for (const TextEncoding encoding : {TextEncoding::Windows1252, TextEncoding::Utf8}) {
+            std::string appended = "\"";
+            AppendJsonText(appended, text, encoding);
+            appended += '"';
+            EXPECT_EQ(appended, JsonString(DocumentTextToUtf8(text, encoding))) << text;
+        }
+    }
 }
 
 class FieldsJsonLines : public test::ReaderTest {};
