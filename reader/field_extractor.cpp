@@ -77,7 +77,12 @@ class Extractor {
             }
             return;
         }
-        const int32_t known = tag.name.empty() ? -1 : FindPadTag(tag.name);
+        int32_t known = -1;
+        if (fieldOpen_ && tag.name == PadTagTable[static_cast<size_t>(pendingTag_)]) {
+            known = pendingTag_;  // the open field's end tag, found without a lookup
+        } else if (!tag.name.empty()) {
+            known = FindPadTag(tag.name);
+        }
         if (known >= 0) {
             fieldOpen_ = true;
             if (Pending().empty()) {
@@ -177,8 +182,8 @@ class Extractor {
     }
 
     FieldTable& list_ = CurrentPadFieldList();
-    size_t lt_ = std::string::npos;    // first "<" of the pending value
-    size_t gt_ = std::string::npos;    // first ">" after it
+    size_t lt_ = std::string::npos;  // first "<" of the pending value
+    size_t gt_ = std::string::npos;  // first ">" after it
     bool fieldOpen_ = false;
     int32_t pendingTag_ = 0;  // while a field is open, its name is PadTagTable[pendingTag_]
     int32_t pendingShort_ = 0;

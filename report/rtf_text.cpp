@@ -117,16 +117,6 @@ std::string HeadingRun(std::string_view text) {
     return run;
 }
 
-std::string StrongValueRun(std::string text) {
-    text.insert(0, "{\\cf2\\b ").push_back('}');
-    return text;
-}
-
-std::string ValueRun(std::string text) {
-    text.insert(0, "{\\cf2 ").push_back('}');
-    return text;
-}
-
 static const char* FamilyKeyword(uint8_t pitchAndFamily) {
     switch (pitchAndFamily & 0xF0) {
         case 16:

@@ -24,10 +24,6 @@ size_t EscapePieceLength(std::string_view text, size_t length);
 
 std::string LabelRun(std::string_view text);    // "\cf1 " + text + ": "
 std::string HeadingRun(std::string_view text);  // "{\cf1\b " + text + ": }"
-// The value runs are built in the value's own storage: a value of the size
-// of the document is not copied once more on its way into the report.
-std::string StrongValueRun(std::string text);  // "{\cf2\b " + text + "}"
-std::string ValueRun(std::string text);        // "{\cf2 " + text + "}"
 
 // The report font as the system describes it.
 struct FontMetrics {

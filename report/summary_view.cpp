@@ -2,6 +2,7 @@
 
 #include "report/compositions.h"
 #include "report/report_file.h"
+#include "report/report_paragraph.h"
 #include "report/view_fields.h"
 
 namespace quillot {
@@ -9,16 +10,16 @@ namespace {
 
 constexpr const char* kSep = ",  ";
 
-std::string TypeAndCost() {
-    const std::string dollars = Field("Program_Cost_Dollars");
-    if (!dollars.empty()) return Field("Program_Type") + " ($" + dollars + ")";
+ReportText TypeAndCost() {
+    ReportText dollars = Field("Program_Cost_Dollars");
+    if (!dollars.empty()) return Field("Program_Type") + " ($" + std::move(dollars) + ")";
     return Field("Program_Type") + " (" + Field("Program_Cost_Other") + ")";
 }
 
-std::string Publisher() {
-    std::string company = Field("Company_Name");
-    const std::string country = Field("Country");
-    if (!country.empty()) company += ", " + country;
+ReportText Publisher() {
+    ReportText company = Field("Company_Name");
+    ReportText country = Field("Country");
+    if (!country.empty()) company += ", " + std::move(country);
     return company;
 }
 
@@ -26,44 +27,45 @@ std::string Publisher() {
 
 void WriteSummaryView(const ReportSettings& settings) {
     ReportFile file(settings, SummaryReportName, true);
-    const std::string os =
+    const ReportText os =
         LabelRun("Operating System(s)") + StrongValueRun(Field("Program_OS_Support"));
 
-    file.WriteParagraph(StrongValueRun(Field("Program_Name")) + LabelRun(" - Version") +
-                        StrongValueRun(Field("Program_Version")));
+    WriteParagraph(file, StrongValueRun(Field("Program_Name")) + LabelRun(" - Version") +
+                             StrongValueRun(Field("Program_Version")));
     file.WriteParagraph("");
-    const std::string date = Field("Program_Release_Year") + "-" + Field("Program_Release_Month") +
-                             "-" + Field("Program_Release_Day");
-    file.WriteParagraph(LabelRun("Date (Y-M-D)") + StrongValueRun(date) + kSep + LabelRun("Size") +
-                        StrongValueRun(Field("File_Size_K") + " kB") + kSep +
-                        StrongValueRun(TypeAndCost()));
+    ReportText date = Field("Program_Release_Year") + "-" + Field("Program_Release_Month") + "-" +
+                      Field("Program_Release_Day");
+    WriteParagraph(file, LabelRun("Date (Y-M-D)") + StrongValueRun(std::move(date)) + kSep +
+                             LabelRun("Size") + StrongValueRun(Field("File_Size_K") + " kB") +
+                             kSep + StrongValueRun(TypeAndCost()));
     file.WriteParagraph("");
-    file.WriteParagraph(StrongValueRun(FirstField({"Char_Desc_45", "Char_Desc_80"})));
-    file.WriteParagraph(LabelRun("Status") + StrongValueRun(Field("Program_Release_Status")));
+    WriteParagraph(file, StrongValueRun(FirstField({"Char_Desc_45", "Char_Desc_80"})));
+    WriteParagraph(file, LabelRun("Status") + StrongValueRun(Field("Program_Release_Status")));
     file.WriteParagraph("");
-    file.WriteParagraph(LabelRun("By") + ValueRun(Publisher()));
+    WriteParagraph(file, LabelRun("By") + ValueRun(Publisher()));
     file.WriteParagraph("");
-    file.WriteParagraph(LabelRun("AppXML") +
-                        ValueRun(DocumentText(XmlFileUrl(settings.currentFilePath))));
+    WriteParagraph(file, LabelRun("AppXML") + ValueRun(XmlFileUrl(settings.currentFilePath)));
     file.WriteParagraph("");
-    file.WriteParagraph(os);
+    WriteParagraph(file, os);
     file.WriteParagraph("");
-    file.WriteParagraph(
-        LabelRun("Categories") +
-        StrongValueRun(Field("Program_Specific_Category") + " - " + Field("Program_Categories")));
+    WriteParagraph(
+        file, LabelRun("Categories") + StrongValueRun(Field("Program_Specific_Category") + " - " +
+                                                      Field("Program_Categories")));
     file.WriteParagraph("");
-    if (!GetFieldValue("Has_Expire_Info").empty()) {
-        file.WriteParagraph(LabelRun("Expiration") + ValueRun(DocumentText(ExpiryText())));
+    if (!FieldValueView("Has_Expire_Info").empty()) {
+        WriteParagraph(file, LabelRun("Expiration") + ValueRun(ExpiryText()));
         file.WriteParagraph("");
     }
-    const std::string otherExpiry = Field("Expire_Other_Info");
+    ReportText otherExpiry = Field("Expire_Other_Info");
     if (!otherExpiry.empty()) {
-        file.WriteParagraph("\\par " + LabelRun("Expire Other Info") + ValueRun(otherExpiry));
+        WriteParagraph(file,
+                       "\\par " + LabelRun("Expire Other Info") + ValueRun(std::move(otherExpiry)));
     }
     file.WriteParagraph(LabelRun("Description"));
-    file.WriteParagraph(ValueRun(FirstField({"Char_Desc_2000", "Char_Desc_450", "Char_Desc_250"})));
+    WriteParagraph(file,
+                   ValueRun(FirstField({"Char_Desc_2000", "Char_Desc_450", "Char_Desc_250"})));
     file.WriteParagraph("");
-    file.WriteParagraph(os);
+    WriteParagraph(file, os);
     file.Close();
 }
 

@@ -11,8 +11,9 @@ class CompositionsTest : public test::ReportTest {
   protected:
     std::string Expiry(const std::string& fields) {
         Load(fields);
-        return ExpiryText();
+        return ExpiryText().Rtf();
     }
+    static std::string Url(const std::string& path) { return XmlFileUrl(path).Rtf(); }
 };
 
 TEST_F(CompositionsTest, ExpiryText) {
@@ -61,13 +62,13 @@ TEST_F(CompositionsTest, XmlFileUrl) {
     };
     Load("");
     for (const auto& row : rows)
-        EXPECT_EQ(XmlFileUrl(row.path), row.expected) << row.path;
+        EXPECT_EQ(Url(row.path), row.expected) << row.path;
 
     const std::string longName(300, 'n');
-    EXPECT_EQ(XmlFileUrl("C:\\" + longName), std::string(255, 'n'));
+    EXPECT_EQ(Url("C:\\" + longName), std::string(255, 'n'));
 
     Load("<Application_XML_File_URL>http://x/pad.xml</Application_XML_File_URL>");
-    EXPECT_EQ(XmlFileUrl("C:\\h!a`b.xml"), "http://x/pad.xml");
+    EXPECT_EQ(Url("C:\\h!a`b.xml"), "http://x/pad.xml");
 }
 
 }  // namespace

@@ -1,4 +1,5 @@
 #include "report/rtf_text.h"
+#include "report/report_text.h"
 
 #include <gtest/gtest.h>
 
@@ -9,8 +10,23 @@ TEST(RtfText, RunFormats) {
     EXPECT_EQ(LabelRun("Company"), "\\cf1 Company: ");
     EXPECT_EQ(LabelRun(" - Version"), "\\cf1  - Version: ");
     EXPECT_EQ(HeadingRun("Keywords"), "{\\cf1\\b Keywords: }");
-    EXPECT_EQ(StrongValueRun("X"), "{\\cf2\\b X}");
-    EXPECT_EQ(ValueRun(""), "{\\cf2 }");
+    EXPECT_EQ(StrongValueRun("X").Rtf(), "{\\cf2\\b X}");
+    EXPECT_EQ(ValueRun("").Rtf(), "{\\cf2 }");
+}
+
+// RTF stands as it is, document text is escaped, in order, whether it is
+// escaped at once or, when long, only as it is written.
+TEST(RtfText, ReportTextEscapesOnlyDocumentText) {
+    const TextEncoding single = TextEncoding::Windows1252;
+    const std::string longText(ReportText::kDeferredSize, '{');
+    const std::string longEscaped = EscapeRtf(longText, single);
+    const ReportText text = ValueRun(
+        ReportText::Document("a\\", single) + "\\b " + ReportText::DocumentCopy(longText, single) +
+        "}" + ReportText::Document(longText, single) + ReportText::Document("", single));
+    EXPECT_EQ(text.Rtf(), "{\\cf2 a\\\\\\b " + longEscaped + "}" + longEscaped + "}");
+    EXPECT_EQ(ReportText::Document("\xC3\xA9", TextEncoding::Utf8).Rtf(), "\\u233?");
+    EXPECT_TRUE(ReportText::Document("", single).empty());
+    EXPECT_FALSE(ReportText::Document(longText, single).empty());
 }
 
 TEST(RtfText, EscapingCoversBackslashAndBracesOnly) {

@@ -1,0 +1,52 @@
+#include "report/report_text.h"
+
+#include <utility>
+
+#include "report/rtf_text.h"
+
+namespace quillot {
+
+ReportText ReportText::Document(std::string_view text, TextEncoding encoding) {
+    ReportText result;
+    if (text.size() < kDeferredSize) {
+        AppendEscapedRtf(result.rtf_, text, encoding);
+    } else {
+        result.deferred_.push_back(Deferred{0, text, std::string(), encoding});
+    }
+    return result;
+}
+
+ReportText ReportText::DocumentCopy(std::string text, TextEncoding encoding) {
+    if (text.size() < kDeferredSize) return Document(text, encoding);
+    ReportText result;
+    result.deferred_.push_back(Deferred{0, std::string_view(), std::move(text), encoding});
+    return result;
+}
+
+ReportText& ReportText::operator+=(const ReportText& other) {
+    for (const Deferred& piece : other.deferred_) {
+        deferred_.push_back(piece);
+        deferred_.back().at += rtf_.size();
+    }
+    rtf_.append(other.rtf_);
+    return *this;
+}
+
+std::string ReportText::Rtf() const {
+    std::string rtf;
+    ForEachPiece([&](std::string_view text) { rtf.append(text); },
+                 [&](std::string_view text, TextEncoding encoding) {
+                     AppendEscapedRtf(rtf, text, encoding);
+                 });
+    return rtf;
+}
+
+ReportText StrongValueRun(ReportText text) {
+    return "{\\cf2\\b " + text + "}";
+}
+
+ReportText ValueRun(ReportText text) {
+    return "{\\cf2 " + text + "}";
+}
+
+}  // namespace quillot
