@@ -90,6 +90,9 @@ void AppendLanguageSection(std::string& out, size_t number) {
     out += "\t\t</" + language + ">\r\n";
 }
 
+constexpr const char* kUtf8Declaration =
+    "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\r\n<Char_Desc_2000>";
+
 struct ShapeParts {
     std::string head;
     std::string line;  // repeated until the text is long enough
@@ -111,6 +114,13 @@ ShapeParts PartsOf(MemoryShape shape) {
             return {"<Char_Desc_2000>",
                     "Every line of this description says the same thing &amp; a little more.\r\n",
                     "</Char_Desc_2000>\r\n"};
+        case MemoryShape::RtfSpecialsValue:
+            return {"<Char_Desc_2000>", "\\{}", "</Char_Desc_2000>\r\n"};
+        case MemoryShape::ChineseValue:
+            return {kUtf8Declaration, "\xE4\xB8\xAD\xE6\x96\x87\xE5\xAD\x97",
+                    "</Char_Desc_2000>\r\n"};
+        case MemoryShape::EmojiValue:
+            return {kUtf8Declaration, "\xF0\x9F\x98\x80", "</Char_Desc_2000>\r\n"};
     }
     throw std::logic_error("unknown shape");
 }

@@ -30,6 +30,14 @@ enum class MemoryShape {
     // One Char_Desc_2000 value that fills the file: lines of text with an
     // entity in each.
     OneLargeValue,
+    // One Char_Desc_2000 value on a single line made only of "\", "{" and
+    // "}", each of which the reports escape as two characters.
+    RtfSpecialsValue,
+    // The same in a UTF-8 file, made of Chinese characters (three bytes, a
+    // "\uN?" escape of up to nine characters each) and of emoji (four bytes,
+    // two such escapes of 18 characters together).
+    ChineseValue,
+    EmojiValue,
 };
 
 // The shape's text, at least `minBytes` long.

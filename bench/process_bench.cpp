@@ -233,6 +233,9 @@ QUILLOT_MEMORY_BENCHMARK(tiny_fields_100MB, MemoryShape::TinyFields, 100 << 20);
 QUILLOT_MEMORY_BENCHMARK(densest_fields_100MB, MemoryShape::DensestFields, 100 << 20);
 QUILLOT_MEMORY_BENCHMARK(densest_lines_100MB, MemoryShape::DensestLines, 100 << 20);
 QUILLOT_MEMORY_BENCHMARK(one_large_value_100MB, MemoryShape::OneLargeValue, 100 << 20);
+QUILLOT_MEMORY_BENCHMARK(rtf_specials_value_100MB, MemoryShape::RtfSpecialsValue, 100 << 20);
+QUILLOT_MEMORY_BENCHMARK(chinese_value_100MB, MemoryShape::ChineseValue, 100 << 20);
+QUILLOT_MEMORY_BENCHMARK(emoji_value_100MB, MemoryShape::EmojiValue, 100 << 20);
 BENCHMARK(BM_CorpusRenderNewFolder)
     ->Unit(benchmark::kMillisecond)
     ->UseManualTime()

@@ -46,7 +46,6 @@ class ReportFile {
     void Close();
 
   private:
-    void WriteCutPiece(std::string_view text, size_t start);
     void Flush();
 
     std::unique_ptr<ReportSink> sink_;

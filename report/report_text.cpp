@@ -32,12 +32,29 @@ ReportText& ReportText::operator+=(const ReportText& other) {
     return *this;
 }
 
+std::vector<ReportText::Segment> ReportText::Segments() const {
+    std::vector<Segment> segments;
+    size_t done = 0;
+    for (const Deferred& piece : deferred_) {
+        if (piece.at > done)
+            segments.push_back(Segment{std::string_view(rtf_).substr(done, piece.at - done)});
+        segments.push_back(Segment{piece.Text(), true, piece.encoding});
+        done = piece.at;
+    }
+    if (done < rtf_.size() || segments.empty())
+        segments.push_back(Segment{std::string_view(rtf_).substr(done)});
+    return segments;
+}
+
 std::string ReportText::Rtf() const {
     std::string rtf;
-    ForEachPiece([&](std::string_view text) { rtf.append(text); },
-                 [&](std::string_view text, TextEncoding encoding) {
-                     AppendEscapedRtf(rtf, text, encoding);
-                 });
+    for (const Segment& segment : Segments()) {
+        if (segment.document) {
+            AppendEscapedRtf(rtf, segment.text, segment.encoding);
+        } else {
+            rtf.append(segment.text);
+        }
+    }
     return rtf;
 }
 

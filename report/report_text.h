@@ -37,18 +37,17 @@ class ReportText {
     // The whole RTF.
     std::string Rtf() const;
 
-    // Calls rtf(text) for each run of RTF and document(text, encoding) for
-    // each document text still to be escaped, in order.
-    template <typename Rtf, typename Document>
-    void ForEachPiece(Rtf rtf, Document document) const {
-        size_t done = 0;
-        for (const Deferred& piece : deferred_) {
-            if (piece.at > done) rtf(std::string_view(rtf_).substr(done, piece.at - done));
-            document(piece.Text(), piece.encoding);
-            done = piece.at;
-        }
-        if (done < rtf_.size()) rtf(std::string_view(rtf_).substr(done));
-    }
+    // A run of RTF, or document text still to be escaped.
+    struct Segment {
+        std::string_view text;
+        bool document = false;
+        TextEncoding encoding = TextEncoding::Windows1252;
+    };
+    // The text as segments, in order; RTF alone (no document text is still
+    // to be escaped) is one segment.
+    std::vector<Segment> Segments() const;
+    bool IsRtfOnly() const { return deferred_.empty(); }
+    std::string_view RtfOnly() const { return rtf_; }  // the text, when IsRtfOnly()
 
   private:
     struct Deferred {

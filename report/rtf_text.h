@@ -18,9 +18,21 @@ std::string EscapeRtf(std::string_view text, TextEncoding encoding);
 // Appends EscapeRtf(text, encoding) to `out`.
 void AppendEscapedRtf(std::string& out, std::string_view text, TextEncoding encoding);
 // How much of the text, `length` bytes or a few more, makes a piece that can
-// be escaped on its own: it ends before an ASCII byte (or at the end), never
+// be escaped on its own: it ends before a byte that continues no character
+// (an ASCII byte or the first byte of a character) or at the end, so never
 // inside a character of several bytes.
 size_t EscapePieceLength(std::string_view text, size_t length);
+
+// One token of RTF text from `at` on, as a paragraph's cut sees it: a
+// character, a control symbol (such as \\, \{ or \}), or a control word with
+// its number and delimiting blank; \uN with the character that stands in for
+// it. `groups` is +1 for an unescaped "{" (also standing in), -1 for an
+// unescaped "}".
+struct RtfToken {
+    size_t length = 1;
+    int groups = 0;
+};
+RtfToken RtfTokenAt(std::string_view text, size_t at);
 
 std::string LabelRun(std::string_view text);    // "\cf1 " + text + ": "
 std::string HeadingRun(std::string_view text);  // "{\cf1\b " + text + ": }"

@@ -89,6 +89,9 @@ TEST_F(ReportFileTest, LongTextIsEscapedAsAWhole) {
     std::string text(65535, 'a');
     for (int i = 0; i < 40000; ++i)
         text += "\xE2\x82\xAC{\\}\xF0\x9F\x98\x80";
+    // Longer than a piece without an ASCII byte, with broken sequences too.
+    for (int i = 0; i < 30000; ++i)
+        text += i % 1000 == 0 ? "\xC3\xF0\x9F" : "\xF0\x9F\x98\x80\xE4\xB8\xAD";
     for (const TextEncoding encoding : {TextEncoding::Windows1252, TextEncoding::Utf8}) {
         ReportFile file(settings_, "long.rtf", false);
         file.WriteEscaped(text, encoding);

@@ -36,6 +36,20 @@ TEST(RtfText, EscapingCoversBackslashAndBracesOnly) {
               "\\}\\{\\\\field\\{\\\\*\\\\fldinst HYPERLINK\\}\\}");
 }
 
+// A piece ends before a byte that starts a character, at the length asked
+// for or a little after it.
+TEST(RtfText, EscapePiecesEndBetweenCharacters) {
+    const std::string emoji = "\xF0\x9F\x98\x80\xF0\x9F\x98\x80\xF0\x9F\x98\x80";
+    EXPECT_EQ(EscapePieceLength(emoji, 4), 4u);
+    EXPECT_EQ(EscapePieceLength(emoji, 5), 8u);
+    EXPECT_EQ(EscapePieceLength(emoji, 11), 12u);
+    EXPECT_EQ(EscapePieceLength("ab\xC3\xA9"
+                                "cd",
+                                3),
+              4u);
+    EXPECT_EQ(EscapePieceLength("abcd", 9), 4u);
+}
+
 TEST(RtfText, FontTableEntryNamesTheFamily) {
     const struct {
         int pitchAndFamily;
