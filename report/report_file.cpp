@@ -1,7 +1,5 @@
 #include "report/report_file.h"
 
-#include <algorithm>
-
 #include "reader/file_system.h"
 #include "report/report_paragraph.h"
 #include "report/rtf_text.h"
@@ -36,14 +34,33 @@ std::unique_ptr<ReportSink> OpenSink(const ReportSettings& settings, const char*
     return std::make_unique<FileSink>(settings.folder + name);
 }
 
+// The three common header lines, made once for the settings of a run of
+// reports rather than for each report.
+const std::string& HeaderLines(const ReportSettings& settings) {
+    struct Made {
+        std::string fontTableEntry;
+        int32_t labelColor = 0;
+        int32_t contentColor = 0;
+        std::string lines;
+    };
+    thread_local Made made;
+    if (made.lines.empty() || made.fontTableEntry != settings.fontTableEntry ||
+        made.labelColor != settings.labelColor || made.contentColor != settings.contentColor) {
+        made.fontTableEntry = settings.fontTableEntry;
+        made.labelColor = settings.labelColor;
+        made.contentColor = settings.contentColor;
+        made.lines = RtfHeaderLine() + "\r\n" + FontTableLine(settings.fontTableEntry) + "\r\n" +
+                     ColorTableLine(settings.labelColor, settings.contentColor) + "\r\n";
+    }
+    return made.lines;
+}
+
 }  // namespace
 
 ReportFile::ReportFile(const ReportSettings& settings, const char* name, bool withParagraphFormat)
     : sink_(OpenSink(settings, name)) {
     buffer_.reserve(16 * 1024);
-    WriteLine(RtfHeaderLine());
-    WriteLine(FontTableLine(settings.fontTableEntry));
-    WriteLine(ColorTableLine(settings.labelColor, settings.contentColor));
+    Write(HeaderLines(settings));
     if (withParagraphFormat) WriteLine(ParagraphFormatLine());
 }
 

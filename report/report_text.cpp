@@ -32,6 +32,12 @@ ReportText& ReportText::operator+=(const ReportText& other) {
     return *this;
 }
 
+void ReportText::Prepend(std::string_view rtf) {
+    rtf_.insert(0, rtf);
+    for (Deferred& piece : deferred_)
+        piece.at += rtf.size();
+}
+
 std::vector<ReportText::Segment> ReportText::Segments() const {
     std::vector<Segment> segments;
     size_t done = 0;
@@ -59,11 +65,11 @@ std::string ReportText::Rtf() const {
 }
 
 ReportText StrongValueRun(ReportText text) {
-    return "{\\cf2\\b " + text + "}";
+    return "{\\cf2\\b " + std::move(text) + "}";
 }
 
 ReportText ValueRun(ReportText text) {
-    return "{\\cf2 " + text + "}";
+    return "{\\cf2 " + std::move(text) + "}";
 }
 
 }  // namespace quillot

@@ -29,9 +29,21 @@ class ReportText {
     bool empty() const { return rtf_.empty() && deferred_.empty(); }
 
     ReportText& operator+=(const ReportText& other);
+    ReportText& operator+=(const char* rtf) {
+        rtf_ += rtf;
+        return *this;
+    }
     friend ReportText operator+(ReportText a, const ReportText& b) {
         a += b;
         return a;
+    }
+    friend ReportText operator+(ReportText a, const char* rtf) {
+        a += rtf;
+        return a;
+    }
+    friend ReportText operator+(const char* rtf, ReportText b) {
+        b.Prepend(rtf);
+        return b;
     }
 
     // The whole RTF.
@@ -50,6 +62,8 @@ class ReportText {
     std::string_view RtfOnly() const { return rtf_; }  // the text, when IsRtfOnly()
 
   private:
+    void Prepend(std::string_view rtf);
+
     struct Deferred {
         size_t at;                // where it stands in rtf_
         std::string_view shared;  // the text, kept by the document
