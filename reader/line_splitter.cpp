@@ -1,6 +1,8 @@
 #include "reader/line_splitter.h"
 
+#include <algorithm>
 #include <limits>
+#include <memory>
 
 #include "reader/byte_scan.h"
 #include "reader/file_system.h"
@@ -36,6 +38,11 @@ void LineSplitter::Finish() {
     SourceEncoding = encoding_.Result();
 }
 
+namespace {
+// Blocks read from the file with one call.
+constexpr size_t kReadBlocks = 32;
+}  // namespace
+
 bool ReadSourceLines(const std::string& fileName) {
     LineSplitter splitter;
     if (!IsExistingFile(fileName)) return false;
@@ -47,12 +54,15 @@ bool ReadSourceLines(const std::string& fileName) {
     const size_t size = file.SizeHint();
     const size_t room = size + size / 8 + 2;
     SourceLines.Reserve(room > size ? room : std::numeric_limits<size_t>::max());
-    char block[ReadBlockSize];
+    // The system is asked for many blocks at a time: one call per file
+    // instead of one per block for most PAD files.
+    std::unique_ptr<char[]> blocks(new char[kReadBlocks * ReadBlockSize]);
     try {
         for (;;) {
-            size_t got = file.Read(block, sizeof block);
+            const size_t got = file.Read(blocks.get(), kReadBlocks * ReadBlockSize);
             if (got == 0) break;
-            splitter.Feed(block, got);
+            for (size_t at = 0; at < got; at += ReadBlockSize)
+                splitter.Feed(blocks.get() + at, std::min(ReadBlockSize, got - at));
         }
     } catch (...) {
         SourceLines.DiscardOpenLine();

@@ -31,7 +31,7 @@ class LineSplitter {
     EncodingDetector encoding_;
 };
 
-// Size of the blocks in which ReadSourceLines reads its file.
+// Size of the blocks in which ReadSourceLines hands its file to the splitter.
 constexpr size_t ReadBlockSize = 2048;
 
 }  // namespace quillot

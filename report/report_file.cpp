@@ -7,8 +7,6 @@
 namespace quillot {
 namespace {
 
-constexpr size_t kFlushThreshold = 64 * 1024;
-
 class FileSink final : public ReportSink {
   public:
     explicit FileSink(const std::string& path) : file_(path) {}
@@ -58,41 +56,33 @@ const std::string& HeaderLines(const ReportSettings& settings) {
 }  // namespace
 
 ReportFile::ReportFile(const ReportSettings& settings, const char* name, bool withParagraphFormat)
-    : sink_(OpenSink(settings, name)) {
-    buffer_.reserve(16 * 1024);
+    : sink_(OpenSink(settings, name)), buffer_(new char[kBufferSize]) {
     Write(HeaderLines(settings));
     if (withParagraphFormat) WriteLine(ParagraphFormatLine());
 }
 
 ReportFile::~ReportFile() = default;
 
-void ReportFile::Write(std::string_view text) {
-    if (text.size() >= kFlushThreshold) {
+void ReportFile::WriteBeyondBuffer(std::string_view text) {
+    Flush();
+    if (text.size() >= kBufferSize) {
         // Written as it is rather than copied into the buffer first.
-        Flush();
         sink_->Write(text.data(), text.size());
         return;
     }
-    buffer_.append(text);
-    if (buffer_.size() >= kFlushThreshold) Flush();
+    Write(text);
 }
 
 void ReportFile::WriteEscaped(std::string_view text, TextEncoding encoding) {
     // In pieces of about the buffer's size, so that a long value is never
     // held escaped as a whole.
-    while (text.size() > kFlushThreshold) {
-        const size_t piece = EscapePieceLength(text, kFlushThreshold);
-        AppendEscapedRtf(buffer_, text.substr(0, piece), encoding);
-        Flush();
+    do {
+        const size_t piece = EscapePieceLength(text, kBufferSize);
+        escaped_.clear();
+        AppendEscapedRtf(escaped_, text.substr(0, piece), encoding);
+        Write(escaped_);
         text.remove_prefix(piece);
-    }
-    AppendEscapedRtf(buffer_, text, encoding);
-    if (buffer_.size() >= kFlushThreshold) Flush();
-}
-
-void ReportFile::WriteLine(std::string_view line) {
-    Write(line);
-    Write("\r\n");
+    } while (!text.empty());
 }
 
 void ReportFile::WriteParagraph(std::string_view text) {
@@ -106,8 +96,8 @@ void ReportFile::Close() {
 }
 
 void ReportFile::Flush() {
-    sink_->Write(buffer_.data(), buffer_.size());
-    buffer_.clear();
+    if (used_ > 0) sink_->Write(buffer_.get(), used_);
+    used_ = 0;
 }
 
 }  // namespace quillot

@@ -33,10 +33,20 @@ class ReportFile {
     ReportFile& operator=(const ReportFile&) = delete;
 
     // Writes the text as it is, without a line end.
-    void Write(std::string_view text);
+    void Write(std::string_view text) {
+        if (text.size() > kBufferSize - used_) {
+            WriteBeyondBuffer(text);
+            return;
+        }
+        std::char_traits<char>::copy(buffer_.get() + used_, text.data(), text.size());
+        used_ += text.size();
+    }
     // Writes document text escaped for RTF (EscapeRtf), without a line end.
     void WriteEscaped(std::string_view text, TextEncoding encoding);
-    void WriteLine(std::string_view line);
+    void WriteLine(std::string_view line) {
+        Write(line);
+        Write("\r\n");
+    }
     // Writes the text as paragraphs: each piece ending at a CR becomes a line
     // closed by " \par"; what follows the last CR is cut to at most 9999
     // characters, never inside an escape or control word, and then closes the
@@ -46,10 +56,16 @@ class ReportFile {
     void Close();
 
   private:
+    // What is written goes to the sink in pieces of about this size.
+    static constexpr size_t kBufferSize = 64 * 1024;
+
+    void WriteBeyondBuffer(std::string_view text);
     void Flush();
 
     std::unique_ptr<ReportSink> sink_;
-    std::string buffer_;
+    std::unique_ptr<char[]> buffer_;
+    size_t used_ = 0;
+    std::string escaped_;  // a piece of document text, escaped
 };
 
 }  // namespace quillot
