@@ -50,6 +50,15 @@ int Groups(std::string_view rtf) {
     return groups;
 }
 
+// Where the text's last CR stands, or npos: found from the front, a few
+// large steps for text of a few lines.
+size_t LastCr(std::string_view text) {
+    size_t last = std::string_view::npos;
+    for (size_t cr = text.find('\r'); cr != std::string_view::npos; cr = text.find('\r', cr + 1))
+        last = cr;
+    return last;
+}
+
 // Writes text up to and including a paragraph's last CR: every CR ends a line.
 void WriteLines(ReportFile& file, std::string_view text) {
     for (size_t cr = text.find('\r'); cr != std::string_view::npos; cr = text.find('\r')) {
@@ -85,7 +94,7 @@ bool SplitAfterLastCr(const std::vector<Segment>& segments, std::vector<Segment>
                       std::vector<Segment>& tail) {
     for (size_t i = segments.size(); i-- > 0;) {
         const Segment& segment = segments[i];
-        const size_t cr = segment.text.rfind('\r');
+        const size_t cr = LastCr(segment.text);
         if (cr == std::string_view::npos) continue;
         body.assign(segments.begin(), segments.begin() + static_cast<std::ptrdiff_t>(i));
         body.push_back(Segment{segment.text.substr(0, cr + 1), segment.document, segment.encoding});
@@ -104,7 +113,7 @@ bool SplitAfterLastCr(const std::vector<Segment>& segments, std::vector<Segment>
 }  // namespace
 
 void WriteParagraph(ReportFile& file, std::string_view rtf) {
-    const size_t lastCr = rtf.rfind('\r');
+    const size_t lastCr = LastCr(rtf);
     if (lastCr == std::string_view::npos) {
         // No CR: the whole text is one line, however long.
         file.Write(rtf);
