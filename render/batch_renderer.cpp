@@ -72,15 +72,23 @@ class OutputFolders {
     // Windows, whatever their suffix) end the search after this many.
     static constexpr int kMaxRefused = 50;
 
-    // A folder created just now is a new entry of DIR itself; one that was
-    // there already may lead elsewhere, which its parent shows.
+    // A folder created just now is a new entry of DIR itself and no other
+    // folder; one that was there already may lead elsewhere, which its parent
+    // shows, or be one handed out before under another name, which its
+    // identity shows. The folders created just now are identified only then.
     bool IsNewFolderInDir(const std::string& folder, bool created) {
-        const auto id = FolderIdentity(folder);
-        if (!id || !dirId_ || *id == *dirId_) return false;
-        if (!created) {
-            const auto parent = FolderIdentity(InFolder(folder, ".."));
-            if (!parent || *parent != *dirId_) return false;
+        if (!dirId_) return false;
+        if (created) {
+            created_.push_back(folder);
+            return true;
         }
+        for (const std::string& earlier : created_) {
+            if (const auto id = FolderIdentity(earlier)) folders_.insert(*id);
+        }
+        created_.clear();
+        const auto id = FolderIdentity(folder);
+        const auto parent = FolderIdentity(InFolder(folder, ".."));
+        if (!id || !parent || *id == *dirId_ || *parent != *dirId_) return false;
         return folders_.insert(*id).second;
     }
 
@@ -89,6 +97,7 @@ class OutputFolders {
     std::unordered_set<std::string> names_;
     std::unordered_map<std::string, int> nextSuffix_;  // by the name's lower case
     std::set<FolderId> folders_;
+    std::vector<std::string> created_;  // handed out, not identified yet
 };
 
 // After a failure that is not a file error (memory above all), the document
