@@ -195,9 +195,6 @@ class BatchRun {
         }
         bool rendered = true;
         try {
-            ReportSettings settings = settings_;
-            settings.folder = InFolder(folder, "");
-            settings.currentFilePath = ViewerPath(file);
             // Each file renders as in a viewer that has just started with it.
             EnglishOnly = false;
             if (!ReadSourceLines(file)) {
@@ -205,7 +202,12 @@ class BatchRun {
                 rendered = false;
             }
             ExtractPadFields();
-            if (writesReports_) WriteAllReports(settings);
+            if (writesReports_) {
+                ReportSettings settings = settings_;
+                settings.folder = InFolder(folder, "");
+                settings.currentFilePath = ViewerPath(file);
+                WriteAllReports(settings);
+            }
             if (options_.printFields) WriteFieldsAsJsonLines(out, file);
         } catch (const IoError& error) {
             err << file << ": " << error.what() << "\n";
