@@ -1,7 +1,7 @@
 // quillot-bench-launcher: runs one program for quillot-bench and reports, on
-// file descriptor 3, its exit status, its peak resident memory in KB and its
-// wall time in seconds. A child that fork() makes of a large process starts
-// with the parent's resident pages, which the kernel counts into the child's
+// file descriptor 3, its exit status, its peak resident memory in KB, its
+// wall time and its processor time (user and system) in seconds. A child that fork() makes of a
+// large process starts with the parent's resident pages, which the kernel counts into the child's
 // peak even after exec; started from this small program, the measured
 // program's peak is its own.
 //   quillot-bench-launcher PROGRAM [ARGS...]
@@ -28,8 +28,12 @@ int main(int argc, char** argv) {
     const double seconds =
         std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
     const int exitStatus = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    char report[96];
+    const auto processor = [](const timeval& time) {
+        return static_cast<double>(time.tv_sec) + static_cast<double>(time.tv_usec) * 1e-6;
+    };
+    char report[128];
     const int length =
-        std::snprintf(report, sizeof report, "%d %ld %.9f\n", exitStatus, usage.ru_maxrss, seconds);
+        std::snprintf(report, sizeof report, "%d %ld %.9f %.6f\n", exitStatus, usage.ru_maxrss,
+                      seconds, processor(usage.ru_utime) + processor(usage.ru_stime));
     return write(3, report, static_cast<size_t>(length)) == length ? 0 : 1;
 }

@@ -31,7 +31,7 @@ ChildRun RunChild(const std::vector<std::string>& argv, const std::string& folde
         _exit(127);
     }
     close(results[1]);
-    char report[96] = {};
+    char report[128] = {};
     size_t got = 0;
     for (ssize_t n; got + 1 < sizeof report &&
                     (n = read(results[0], report + got, sizeof report - 1 - got)) > 0;) {
@@ -43,7 +43,8 @@ ChildRun RunChild(const std::vector<std::string>& argv, const std::string& folde
 
     ChildRun run;
     if (!WIFEXITED(status) || WEXITSTATUS(status) != 0 ||
-        std::sscanf(report, "%d %ld %lf", &run.exitStatus, &run.peakRssKb, &run.seconds) != 3) {
+        std::sscanf(report, "%d %ld %lf %lf", &run.exitStatus, &run.peakRssKb, &run.seconds,
+                    &run.processorSeconds) != 4) {
         run = ChildRun{};
     }
     return run;

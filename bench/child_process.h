@@ -12,9 +12,10 @@
 namespace quillot::bench {
 
 struct ChildRun {
-    double seconds = 0;   // from the launcher's fork to the child's end
-    long peakRssKb = 0;   // ru_maxrss of the child
-    int exitStatus = -1;  // the child's exit status, -1 when it did not exit normally
+    double seconds = 0;           // from the launcher's fork to the child's end
+    double processorSeconds = 0;  // the child's user and system time
+    long peakRssKb = 0;           // ru_maxrss of the child
+    int exitStatus = -1;          // the child's exit status, -1 when it did not exit normally
 };
 
 // Runs argv[0] (looked up in PATH when it has no "/") with its standard

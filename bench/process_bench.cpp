@@ -57,6 +57,8 @@ void AgainstXmllint(benchmark::State& state, const std::vector<std::string>& opt
     const std::string workFolder = NewScratchFolder("work-" + std::to_string(options.size()));
     double renderSeconds = 0;
     double xmllintSeconds = 0;
+    double renderProcessor = 0;
+    double xmllintProcessor = 0;
     int iteration = 0;
     for (auto _ : state) {
         ChildRun ours;
@@ -71,6 +73,8 @@ void AgainstXmllint(benchmark::State& state, const std::vector<std::string>& opt
         state.SetIterationTime(ours.seconds);
         renderSeconds += ours.seconds;
         xmllintSeconds += baseline.seconds;
+        renderProcessor += ours.processorSeconds;
+        xmllintProcessor += baseline.processorSeconds;
     }
     if (!std::filesystem::is_empty(workFolder)) {
         state.SkipWithError("quillot-render wrote into its working folder");
@@ -79,6 +83,8 @@ void AgainstXmllint(benchmark::State& state, const std::vector<std::string>& opt
     const double iterations = static_cast<double>(state.iterations());
     state.counters["xmllint_ms"] = xmllintSeconds / iterations * 1e3;
     state.counters["ratio"] = renderSeconds / xmllintSeconds;
+    state.counters["cpu_ms"] = renderProcessor / iterations * 1e3;
+    state.counters["xmllint_cpu_ms"] = xmllintProcessor / iterations * 1e3;
     state.counters["files"] = static_cast<double>(CopiedCorpusFiles().size());
 }
 
@@ -166,6 +172,8 @@ void BM_CorpusRenderNewFolder(benchmark::State& state) {
     double parallelSeconds = 0;
     double serialSeconds = 0;
     double creationSeconds = 0;
+    double parallelProcessor = 0;
+    double serialProcessor = 0;
     int iteration = 0;
     for (auto _ : state) {
         ChildRun ours;
@@ -191,6 +199,8 @@ void BM_CorpusRenderNewFolder(benchmark::State& state) {
         state.SetIterationTime(ours.seconds);
         parallelSeconds += ours.seconds;
         serialSeconds += oneJob.seconds;
+        parallelProcessor += ours.processorSeconds;
+        serialProcessor += oneJob.processorSeconds;
     }
     const double iterations = static_cast<double>(state.iterations());
     state.counters["jobs"] = static_cast<double>(std::max(1u, std::thread::hardware_concurrency()));
@@ -198,6 +208,8 @@ void BM_CorpusRenderNewFolder(benchmark::State& state) {
     state.counters["speedup"] = serialSeconds / parallelSeconds;
     state.counters["creation_ms"] = creationSeconds / iterations * 1e3;
     state.counters["ratio"] = parallelSeconds / creationSeconds;
+    state.counters["cpu_ms"] = parallelProcessor / iterations * 1e3;
+    state.counters["one_job_cpu_ms"] = serialProcessor / iterations * 1e3;
     state.counters["files"] = static_cast<double>(CopiedCorpusFiles().size());
 }
 
