@@ -9,25 +9,21 @@ namespace quillot {
 
 void WriteAllFieldsView(const ReportSettings& settings) {
     ReportFile file(settings, AllFieldsReportName, false);
-    std::string line;  // reused, so the lines cost no allocations
+    const FieldTable& fields = CurrentPadFieldList();
     for (size_t tag = 0; tag < PadTagTable.size(); ++tag) {
-        const std::string& name = PadTagTable[tag];
-        const FieldTable::Positions positions =
-            PadFieldList.PositionsOfTag(static_cast<int32_t>(tag));
-        const PadField field = positions.empty() ? PadField{} : PadFieldList[positions.front()];
-        const std::string_view value = field.Value;
-        line.assign("\\plain\\f0\\fs16\\cf1\\ul ").append(name);
+        const FieldTable::Positions positions = fields.PositionsOfTag(static_cast<int32_t>(tag));
+        const PadField field = positions.empty() ? PadField{} : fields[positions.front()];
+        file.Write("\\plain\\f0\\fs16\\cf1\\ul ");
+        file.Write(PadTagTable[tag]);
+        if (positions.empty() || field.IsShort == 1) {
+            file.Write("\\plain\\f0\\fs16\\cf2\\b  ");
+        } else {
+            file.WriteLine("\\plain\\f0\\fs16\\cf0");
+            file.Write("\\par \\plain\\f0\\fs16\\cf2\\b ");
+        }
         // The value goes straight into the file, escaped on the way, so that
         // even a value of the size of the document is never copied twice.
-        if (positions.empty() || field.IsShort == 1) {
-            line.append("\\plain\\f0\\fs16\\cf2\\b  ");
-        } else {
-            line.append("\\plain\\f0\\fs16\\cf0");
-            file.WriteLine(line);
-            line.assign("\\par \\plain\\f0\\fs16\\cf2\\b ");
-        }
-        file.Write(line);
-        file.WriteEscaped(value, SourceEncoding);
+        file.WriteEscaped(field.Value, SourceEncoding);
         file.WriteLine("\\plain\\f0\\fs16\\cf0");
         file.WriteLine("\\par");
     }

@@ -76,13 +76,13 @@ void ReportFile::WriteBeyondBuffer(std::string_view text) {
 void ReportFile::WriteEscaped(std::string_view text, TextEncoding encoding) {
     // In pieces of about the buffer's size, so that a long value is never
     // held escaped as a whole.
-    do {
+    while (!text.empty()) {
         const size_t piece = EscapePieceLength(text, kBufferSize);
         escaped_.clear();
         AppendEscapedRtf(escaped_, text.substr(0, piece), encoding);
         Write(escaped_);
         text.remove_prefix(piece);
-    } while (!text.empty());
+    }
 }
 
 void ReportFile::WriteParagraph(std::string_view text) {
