@@ -1,5 +1,5 @@
-// Runs the fuzz target once over each input file, without libFuzzer:
-// pad_fuzz_replay FILE_OR_FOLDER... A folder stands for its files, in name
+// Runs a fuzz target once over each input file, without libFuzzer:
+// NAME_fuzz_replay FILE_OR_FOLDER... A folder stands for its files, in name
 // order. A broken property aborts the run (see fuzz_check.h).
 #include <algorithm>
 #include <cstdint>
@@ -32,7 +32,7 @@ std::vector<std::filesystem::path> InputFiles(const std::filesystem::path& path)
 
 int main(int argc, char** argv) {
     if (argc < 2) {
-        std::fprintf(stderr, "usage: pad_fuzz_replay FILE_OR_FOLDER...\n");
+        std::fprintf(stderr, "usage: %s FILE_OR_FOLDER...\n", argv[0]);
         return 2;
     }
     LLVMFuzzerInitialize(&argc, &argv);

@@ -11,6 +11,8 @@
 #include <string>
 #include <string_view>
 
+#include "settings/ini_integer.h"
+
 namespace quillot {
 
 constexpr int32_t ReadMode = 1;
@@ -42,9 +44,5 @@ std::string ReadKey(const std::string& section, const std::string& key,
 void WriteKey(const std::string& section, const std::string& key, const std::string& value);
 // Removes CurrentSection of CurrentIniFile with all its keys.
 void EraseSection();
-
-// The store's integer syntax: blanks, sign, decimal digits or "$" and
-// hexadecimal digits, the whole text consumed, 32-bit range.
-bool ParseIniInteger(std::string_view text, int32_t& value);
 
 }  // namespace quillot

@@ -96,9 +96,13 @@ TEST_F(ReaderTest, KnownStartTagInsideOpenFieldTakesItOver) {
 }
 
 TEST_F(ReaderTest, BrokenEndTagIsRecognisedAtTheNextTag) {
-    EXPECT_EQ(Extract("<Program_Name>My Tool</Program_Name\n>\n<Program_Descriptions>\n"
-                      "<English>\n<Keywords>k</Keywords>"),
-              (std::vector<Record>{{"My Tool", "", 24, 1}, {"k", "", 59, 1}}));
+    // Broken before its ">" or right after its "/".
+    for (const char* brokenEndTag : {"</Program_Name\n>", "</\nProgram_Name>"}) {
+        EXPECT_EQ(Extract("<Program_Name>My Tool" + std::string(brokenEndTag) +
+                          "\n<Program_Descriptions>\n<English>\n<Keywords>k</Keywords>"),
+                  (std::vector<Record>{{"My Tool", "", 24, 1}, {"k", "", 59, 1}}))
+            << brokenEndTag;
+    }
     // The container start tag was used up by the field, so no section was set.
 }
 
@@ -155,6 +159,9 @@ TEST_F(ReaderTest, DescriptionSections) {
                                    {"c", "English", 59, 1},
                                    {"d", "", 59, 1},
                                    {"e", "", 59, 1}}));
+    // The container is known whatever the letter case of its name.
+    EXPECT_EQ(Extract("<program_descriptions>\n<German>\n<Keywords>k</Keywords>"),
+              (std::vector<Record>{{"k", "German", 59, 1}}));
 }
 
 TEST_F(ReaderTest, NoKnownElementGivesNoFields) {

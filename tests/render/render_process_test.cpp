@@ -62,6 +62,24 @@ TEST(QuillotRenderProcess, AFileTooLargeToLoadIsReportedAndTheNextOneRenders) {
     EXPECT_TRUE(test::FileExistsForTest(out + "/good.xml/" + SummaryReportName));
 }
 
+TEST(QuillotRenderProcess, AUsageErrorExitsWithStatusTwoAndTheUsage) {
+    test::TempFolder folder;
+    const struct {
+        std::vector<std::string> args;
+        std::string message;
+    } rows[] = {
+        {{"--bogus", "pad.xml"}, "unknown option --bogus"},
+        {{}, "no FILE given"},
+    };
+    for (const auto& row : rows) {
+        const RenderRun run = RunRender(row.args, "/dev/null", folder);
+        EXPECT_EQ(run.status, 2) << row.message;
+        EXPECT_EQ(run.err.rfind("quillot-render: " + row.message + "\n\nUsage: quillot-render", 0),
+                  0u)
+            << run.err;
+    }
+}
+
 TEST(QuillotRenderProcess, AFailedWriteToStandardOutputIsReportedWithStatusTwo) {
     test::TempFolder folder;
     const std::string good = folder.Write("good.xml", "<Program_Name>G</Program_Name>");

@@ -205,14 +205,22 @@ TEST_F(StandardViewTest, DescriptionsPreferEnglishAndLeaveTheSwitchSet) {
     EXPECT_TRUE(EnglishOnly);
 }
 
+// Also when an English short description has left the English-only switch on
+// by the time the Keywords row is written.
 TEST_F(StandardViewTest, KeywordsFallBackToAnyLanguage) {
-    const Lines body = StandardBody(
+    const char* const documents[] = {
         "<Program_Descriptions><German><Keywords>k1, "
-        "k2</Keywords></German></Program_Descriptions>");
-    const auto at =
-        std::find(body.begin(), body.end(), "{\\cf1\\b Keywords: }{\\cf2 k1, k2} \\par");
-    ASSERT_NE(at, body.end());
-    EXPECT_EQ(*(at + 1), kBlank);
+        "k2</Keywords></German></Program_Descriptions>",
+        "<Program_Descriptions><English><Char_Desc_45>Short</Char_Desc_45></English>"
+        "<German><Keywords>k1, k2</Keywords></German></Program_Descriptions>",
+    };
+    for (const char* document : documents) {
+        const Lines body = StandardBody(document);
+        const auto at =
+            std::find(body.begin(), body.end(), "{\\cf1\\b Keywords: }{\\cf2 k1, k2} \\par");
+        ASSERT_NE(at, body.end()) << document;
+        EXPECT_EQ(*(at + 1), kBlank);
+    }
 }
 
 TEST_F(StandardViewTest, MultiLineDescriptionBecomesParagraphs) {

@@ -3,7 +3,7 @@
 #include <cstdint>
 #include <string>
 
-#include "settings/settings_store.h"
+#include "settings/ini_integer.h"
 
 namespace quillot {
 namespace {
