@@ -119,8 +119,9 @@ void CheckFieldShape() {
         FUZZ_CHECK(field.Value.size() >= 80 || field.IsShort == 1,
                    "a value shorter than 80 characters is not marked short");
     }
-    // Every tag that has a record, once, with both settings of EnglishOnly; a
-    // tag without one answers empty text through the same lookup.
+    // Every tag that has a record, once, with both settings of EnglishOnly;
+    // a tag without one answers empty text. (That the lookup of every tag
+    // name finds its tag whatever the letter case, CheckTagNameLookups says.)
     TagReference& tags = Tags();
     tags.seen.assign(PadTagTable.size(), false);
     for (const PadField& field : PadFieldList) {
@@ -136,6 +137,20 @@ void CheckFieldShape() {
         }
     }
     EnglishOnly = false;
+    for (size_t tag = 0; tag < PadTagTable.size(); ++tag) {
+        FUZZ_CHECK(tags.seen[tag] || FieldValueView(PadTagTable[tag]).empty(),
+                   "a tag without records answers a value");
+    }
+}
+
+void CheckTagNameLookups() {
+    const TagReference& tags = Tags();
+    for (size_t tag = 0; tag < PadTagTable.size(); ++tag) {
+        const int32_t scanned = ScanForPadTag(PadTagTable[tag]);
+        FUZZ_CHECK(FindPadTag(PadTagTable[tag]) == scanned, "FindPadTag differs from a scan");
+        FUZZ_CHECK(FindPadTag(tags.lowerNames[tag]) == scanned,
+                   "FindPadTag depends on the letter case of the tag name");
+    }
 }
 
 }  // namespace quillot::fuzz

@@ -27,8 +27,13 @@ void CheckSourceLineShape();
 // Every record with a trimmed, non-empty value free of LF, a known tag number,
 // an IsShort of 0 or 1 (1 for every value shorter than 80 characters), and no
 // more records than lines. FieldValueView answers trimmed text for the tag of
-// every record, whatever the letter case of its name and of EnglishOnly.
+// every record, whatever the letter case of its name and of EnglishOnly, and
+// empty text for every other tag.
 void CheckFieldShape();
+
+// FindPadTag finds every name of PadTagTable, also in lower case, as a scan
+// of the table does; the answers depend on the table alone, so once is enough.
+void CheckTagNameLookups();
 
 // FindPadTag and FindEntity answer, for the tag names and entity names of
 // the lines, what a scan of their tables in order answers.

@@ -31,6 +31,7 @@ LinesSnapshot g_otherLines;
 
 void SetUp() {
     InitPadReader(ReaderSetup{});
+    CheckTagNameLookups();
 }
 
 void Split(const uint8_t* data, size_t size, size_t blockSize) {
