@@ -104,7 +104,11 @@ bool PlaceInFolder(RenderOptions& options) {
     for (const std::string& file : options.files) {
         if (!IsPlainName(file)) return false;
     }
-    options.outDir = (g_folder / options.outDir).string();
+    if (!options.outDir.empty()) {
+        options.outDir = (g_folder / options.outDir).string();
+    } else if (WritesReports(options)) {
+        options.outDir = g_folder.string();  // instead of the current folder
+    }
     for (std::string& file : options.files)
         file = (g_folder / file).string();
     return true;
