@@ -1,8 +1,9 @@
 #include "fuzz/document_checks.h"
 
-#include <algorithm>
-#include <map>
+#include <string>
+#include <vector>
 
+#include "fuzz/byte_finder.h"
 #include "fuzz/fuzz_check.h"
 #include "reader/pad_document.h"
 #include "reader/text_util.h"
@@ -15,15 +16,15 @@ bool IsTrimmed(std::string_view text) {
     return TrimView(text).size() == text.size();
 }
 
-// The tag names in lower case, and for each the first tag number that has
-// it: what a scan of PadTagTable ignoring ASCII case finds, kept in a plain
-// ordered map rather than asked of the table for every line.
+// The tag names in lower case, grouped by length: a scan of PadTagTable
+// ignoring ASCII case need only look at the names of the same length, in
+// table order, so the first that matches is the first of the table. Compared
+// byte by byte rather than through a map of strings, whose memcmp calls the
+// fuzzer hooks and which cost more than the lookups under test.
 struct TagReference {
-    std::map<std::string, int32_t, std::less<>> numbers;
-    std::vector<std::string> lowerNames;  // by tag number
-    size_t longest = 0;
-    std::string scratch;
-    std::vector<bool> seen;  // by tag number
+    std::vector<std::string> lowerNames;                // by tag number
+    std::vector<std::vector<int32_t>> numbersByLength;  // in table order
+    std::vector<bool> seen;                             // by tag number
 };
 
 TagReference& Tags() {
@@ -32,21 +33,28 @@ TagReference& Tags() {
         tags = TagReference();
         for (size_t i = 0; i < PadTagTable.size(); ++i) {
             tags.lowerNames.push_back(AsciiLower(PadTagTable[i]));
-            tags.numbers.emplace(tags.lowerNames.back(), static_cast<int32_t>(i));
-            tags.longest = std::max(tags.longest, PadTagTable[i].size());
+            const size_t length = PadTagTable[i].size();
+            if (tags.numbersByLength.size() <= length) tags.numbersByLength.resize(length + 1);
+            tags.numbersByLength[length].push_back(static_cast<int32_t>(i));
         }
     }
     return tags;
 }
 
+bool EqualsLowerName(std::string_view name, const std::string& lowerName) {
+    for (size_t i = 0; i < name.size(); ++i) {
+        if (ToAsciiLower(name[i]) != lowerName[i]) return false;
+    }
+    return true;
+}
+
 int32_t ScanForPadTag(std::string_view name) {
-    TagReference& tags = Tags();
-    if (name.size() > tags.longest) return -1;
-    tags.scratch.assign(name);
-    for (char& c : tags.scratch)
-        c = ToAsciiLower(c);
-    const auto found = tags.numbers.find(tags.scratch);
-    return found == tags.numbers.end() ? -1 : found->second;
+    const TagReference& tags = Tags();
+    if (name.size() >= tags.numbersByLength.size()) return -1;
+    for (const int32_t tag : tags.numbersByLength[name.size()]) {
+        if (EqualsLowerName(name, tags.lowerNames[static_cast<size_t>(tag)])) return tag;
+    }
+    return -1;
 }
 
 const EntityEntry* ScanForEntity(std::string_view name) {
@@ -69,19 +77,6 @@ std::string_view TagNameOf(std::string_view line) {
 
 }  // namespace
 
-void CheckLookups() {
-    for (const std::string_view line : SourceLines) {
-        const std::string_view tag = TagNameOf(line);
-        FUZZ_CHECK(FindPadTag(tag) == ScanForPadTag(tag), "FindPadTag differs from a scan");
-        for (size_t amp = line.find('&'); amp != std::string_view::npos;
-             amp = line.find('&', amp + 1)) {
-            const std::string_view name = line.substr(amp + 1, line.find(';', amp + 1) - amp - 1);
-            if (name.size() > 8) continue;
-            FUZZ_CHECK(FindEntity(name) == ScanForEntity(name), "FindEntity differs from a scan");
-        }
-    }
-}
-
 void SnapshotSourceLines(LinesSnapshot& snapshot) {
     snapshot.count = SourceLines.Count();
     snapshot.text.clear();
@@ -91,19 +86,34 @@ void SnapshotSourceLines(LinesSnapshot& snapshot) {
     }
 }
 
-void CheckSourceLineShape() {
+void CheckSourceLines(const LinesSnapshot& other) {
+    static const ByteFinder kSpecial({'\r', '\n', '<', '&'}, false);
+    const std::string& otherText = other.text;
     size_t count = 0;
+    size_t at = 0;  // where the line stands in otherText
     for (const std::string_view line : SourceLines) {
         ++count;
         FUZZ_CHECK(!line.empty(), "an empty line was stored");
         FUZZ_CHECK(IsTrimmed(line), "a stored line is not trimmed");
-        for (size_t i = 0; i < line.size(); ++i) {
+        FUZZ_CHECK(otherText.size() - at > line.size() && otherText[at + line.size()] == '\n' &&
+                       SameBytes(line.data(), otherText.data() + at, line.size()),
+                   "the block size changed the lines");
+        at += line.size() + 1;
+        for (size_t i = kSpecial.Next(line, 0); i < line.size(); i = kSpecial.Next(line, i + 1)) {
             const char c = line[i];
             FUZZ_CHECK(c != '\r' && c != '\n', "a stored line holds a line end");
             FUZZ_CHECK(c != '<' || i == 0, "a '<' stands inside a line");
+            if (c == '&') {
+                const std::string_view name = line.substr(i + 1, line.find(';', i + 1) - i - 1);
+                FUZZ_CHECK(name.size() > 8 || FindEntity(name) == ScanForEntity(name),
+                           "FindEntity differs from a scan");
+            }
         }
+        const std::string_view tag = TagNameOf(line);
+        FUZZ_CHECK(FindPadTag(tag) == ScanForPadTag(tag), "FindPadTag differs from a scan");
     }
     FUZZ_CHECK(count == SourceLines.Count(), "the lines counted are not the lines stored");
+    FUZZ_CHECK(count == other.count && at == otherText.size(), "the block size changed the lines");
 }
 
 void CheckFieldShape() {

@@ -9,20 +9,19 @@
 namespace quillot::fuzz {
 
 // SourceLines as the count and the lines each followed by an LF, to compare
-// two splittings of the same bytes; with CheckSourceLineShape holding for one
-// of them, equal snapshots mean equal lines.
+// two splittings of the same bytes.
 struct LinesSnapshot {
     size_t count = 0;
     std::string text;
-    bool operator==(const LinesSnapshot& other) const {
-        return count == other.count && text == other.text;
-    }
 };
 void SnapshotSourceLines(LinesSnapshot& snapshot);
 
-// Every line trimmed, not empty, free of CR and LF, with at most one "<",
-// standing first.
-void CheckSourceLineShape();
+// In one walk over SourceLines: every line trimmed, not empty, free of CR and
+// LF, with at most one "<", standing first; the lines equal to those of the
+// snapshot (another splitting of the same bytes); and FindPadTag and
+// FindEntity answering, for the tag names and entity names of the lines, what
+// a scan of their tables in order answers.
+void CheckSourceLines(const LinesSnapshot& other);
 
 // Every record with a trimmed, non-empty value free of LF, a known tag number,
 // an IsShort of 0 or 1 (1 for every value shorter than 80 characters), and no
@@ -34,9 +33,5 @@ void CheckFieldShape();
 // FindPadTag finds every name of PadTagTable, also in lower case, as a scan
 // of the table does; the answers depend on the table alone, so once is enough.
 void CheckTagNameLookups();
-
-// FindPadTag and FindEntity answer, for the tag names and entity names of
-// the lines, what a scan of their tables in order answers.
-void CheckLookups();
 
 }  // namespace quillot::fuzz

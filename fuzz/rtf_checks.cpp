@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "fuzz/byte_finder.h"
 #include "fuzz/fuzz_check.h"
 #include "reader/pad_document.h"
 #include "reader/text_encoding.h"
@@ -20,16 +21,38 @@ bool SameWord(std::string_view a, std::string_view b) {
 }
 
 // The control words that the writers put into a report with the settings of
-// the fuzz target (font Arial, family swiss).
+// the fuzz target (font Arial, family swiss), looked up by their first letter
+// (a report holds thousands of them).
 bool IsWritersControlWord(std::string_view word) {
-    static constexpr std::string_view kWords[] = {
-        "rtf",         "ansi", "deff",  "deflang", "fonttbl", "f",  "fswiss",
-        "colortbl",    "red",  "green", "blue",    "plain",   "tx", "fs",
-        "nowidctlpar", "cf",   "b",     "ul",      "par"};
-    for (std::string_view known : kWords) {
-        if (SameWord(word, known)) return true;
+    const auto either = [&](std::string_view a, std::string_view b = {}) {
+        return SameWord(word, a) || (!b.empty() && SameWord(word, b));
+    };
+    switch (word.empty() ? '\0' : word[0]) {
+        case 'a':
+            return either("ansi");
+        case 'b':
+            return either("b", "blue");
+        case 'c':
+            return either("cf", "colortbl");
+        case 'd':
+            return either("deff", "deflang");
+        case 'f':
+            return either("f", "fs") || either("fonttbl", "fswiss");
+        case 'g':
+            return either("green");
+        case 'n':
+            return either("nowidctlpar");
+        case 'p':
+            return either("par", "plain");
+        case 'r':
+            return either("rtf", "red");
+        case 't':
+            return either("tx");
+        case 'u':
+            return either("ul");
+        default:
+            return false;
     }
-    return false;
 }
 
 bool IsAsciiLetter(char c) {
@@ -38,19 +61,6 @@ bool IsAsciiLetter(char c) {
 bool IsDigit(char c) {
     return c >= '0' && c <= '9';
 }
-
-// The bytes that the walk over a report looks at; the others pass.
-struct ByteClasses {
-    bool special[2][256] = {};  // [UTF-8 document][byte]
-    ByteClasses() {
-        for (const bool utf8 : {false, true}) {
-            for (const unsigned char c : {'\r', '\n', '{', '}', '\\'})
-                special[utf8][c] = true;
-            for (int c = 0x80; c < 0x100; ++c)
-                special[utf8][c] = utf8;
-        }
-    }
-};
 
 // The length of the control word or escape at text[at] (a backslash), after
 // checking that the writers write it.
@@ -93,13 +103,13 @@ void CheckReport(std::string_view text, ReportKind kind) {
     FUZZ_CHECK(text.size() >= kHeader.size() + kTrailer.size() - 2 &&
                    text.substr(text.size() - kTrailer.size()) == kTrailer,
                "the report does not end with its trailer line");
-    static const ByteClasses classes;
-    const bool utf8 = SourceEncoding == TextEncoding::Utf8;
-    const bool* const special = classes.special[utf8];
+    // The bytes that the walk looks at; in a UTF-8 document also those above 127.
+    static const ByteFinder kSpecial[2] = {{{'\r', '\n', '{', '}', '\\'}, false},
+                                           {{'\r', '\n', '{', '}', '\\'}, true}};
+    const ByteFinder& special = kSpecial[SourceEncoding == TextEncoding::Utf8];
     int depth = 0;
-    for (size_t i = 0; i < text.size(); ++i) {
+    for (size_t i = special.Next(text, 0); i < text.size(); i = special.Next(text, i + 1)) {
         const char c = text[i];
-        if (!special[static_cast<unsigned char>(c)]) continue;
         switch (c) {
             case '\n':
                 FUZZ_CHECK(i > 0 && text[i - 1] == '\r', "a line ends in LF alone");

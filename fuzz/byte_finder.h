@@ -1,0 +1,88 @@
+// The walks of the checks over lines and reports: the next byte of a small
+// set, looked for sixteen bytes at a time where the processor has SSE2, so
+// that a walk spends its time on the bytes that matter rather than on every
+// byte (under AddressSanitizer each byte read one at a time is checked on its
+// own). Kept apart from reader/byte_scan.h: the checks are built without
+// coverage instrumentation, and inline functions shared with the libraries
+// would leave the linker to pick either copy.
+#pragma once
+
+#include <cstddef>
+#include <initializer_list>
+#include <string_view>
+
+#include "fuzz/fuzz_check.h"
+
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
+
+namespace quillot::fuzz {
+
+class ByteFinder {
+  public:
+    // The bytes to find, and with `high` every byte above 127 as well.
+    ByteFinder(std::initializer_list<char> bytes, bool high) : high_(high) {
+        FUZZ_CHECK(bytes.size() <= kMaxBytes, "too many bytes for a ByteFinder");
+        for (const char b : bytes) {
+            matches_[static_cast<unsigned char>(b)] = true;
+#if defined(__SSE2__)
+            splats_[count_] = _mm_set1_epi8(b);
+#endif
+            ++count_;
+        }
+        for (int c = 0x80; c < 0x100 && high; ++c)
+            matches_[c] = true;
+    }
+
+    // The first position at or after `from` whose byte is one to find, or
+    // text.size().
+    size_t Next(std::string_view text, size_t from) const {
+        size_t i = from;
+#if defined(__SSE2__)
+        while (text.size() - i >= 16) {
+            const __m128i block =
+                _mm_loadu_si128(reinterpret_cast<const __m128i*>(text.data() + i));
+            __m128i marks = high_ ? block : _mm_setzero_si128();
+            for (size_t k = 0; k < count_; ++k)
+                marks = _mm_or_si128(marks, _mm_cmpeq_epi8(block, splats_[k]));
+            const int mask = _mm_movemask_epi8(marks);
+            if (mask != 0)
+                return i + static_cast<size_t>(__builtin_ctz(static_cast<unsigned>(mask)));
+            i += 16;
+        }
+#endif
+        while (i < text.size() && !matches_[static_cast<unsigned char>(text[i])])
+            ++i;
+        return i;
+    }
+
+  private:
+    static constexpr size_t kMaxBytes = 8;
+    bool high_;
+    bool matches_[256] = {};
+    size_t count_ = 0;
+#if defined(__SSE2__)
+    __m128i splats_[kMaxBytes];
+#endif
+};
+
+// Whether the n bytes at a and b are equal, compared sixteen at a time;
+// without memcmp, whose sanitizer and fuzzer hooks cost more than the
+// comparison of a line.
+inline bool SameBytes(const char* a, const char* b, size_t n) {
+    size_t i = 0;
+#if defined(__SSE2__)
+    for (; n - i >= 16; i += 16) {
+        const __m128i x = _mm_loadu_si128(reinterpret_cast<const __m128i*>(a + i));
+        const __m128i y = _mm_loadu_si128(reinterpret_cast<const __m128i*>(b + i));
+        if (_mm_movemask_epi8(_mm_cmpeq_epi8(x, y)) != 0xFFFF) return false;
+    }
+#endif
+    for (; i < n; ++i) {
+        if (a[i] != b[i]) return false;
+    }
+    return true;
+}
+
+}  // namespace quillot::fuzz
