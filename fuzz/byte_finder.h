@@ -8,10 +8,7 @@
 #pragma once
 
 #include <cstddef>
-#include <initializer_list>
 #include <string_view>
-
-#include "fuzz/fuzz_check.h"
 
 #if defined(__SSE2__)
 #include <emmintrin.h>
@@ -19,53 +16,27 @@
 
 namespace quillot::fuzz {
 
-class ByteFinder {
-  public:
-    // The bytes to find, and with `high` every byte above 127 as well.
-    ByteFinder(std::initializer_list<char> bytes, bool high) : high_(high) {
-        FUZZ_CHECK(bytes.size() <= kMaxBytes, "too many bytes for a ByteFinder");
-        for (const char b : bytes) {
-            matches_[static_cast<unsigned char>(b)] = true;
+// The first position at or after `from` whose byte is one of kBytes or, with
+// kHigh, above 127; text.size() when there is none.
+template <bool kHigh, char... kBytes>
+size_t NextByte(std::string_view text, size_t from) {
+    size_t i = from;
 #if defined(__SSE2__)
-            splats_[count_] = _mm_set1_epi8(b);
-#endif
-            ++count_;
-        }
-        for (int c = 0x80; c < 0x100 && high; ++c)
-            matches_[c] = true;
+    while (text.size() - i >= 16) {
+        const __m128i block = _mm_loadu_si128(reinterpret_cast<const __m128i*>(text.data() + i));
+        const __m128i marks = ((kHigh ? block : _mm_setzero_si128()) | ... |
+                               _mm_cmpeq_epi8(block, _mm_set1_epi8(kBytes)));
+        const int mask = _mm_movemask_epi8(marks);
+        if (mask != 0) return i + static_cast<size_t>(__builtin_ctz(static_cast<unsigned>(mask)));
+        i += 16;
     }
-
-    // The first position at or after `from` whose byte is one to find, or
-    // text.size().
-    size_t Next(std::string_view text, size_t from) const {
-        size_t i = from;
-#if defined(__SSE2__)
-        while (text.size() - i >= 16) {
-            const __m128i block =
-                _mm_loadu_si128(reinterpret_cast<const __m128i*>(text.data() + i));
-            __m128i marks = high_ ? block : _mm_setzero_si128();
-            for (size_t k = 0; k < count_; ++k)
-                marks = _mm_or_si128(marks, _mm_cmpeq_epi8(block, splats_[k]));
-            const int mask = _mm_movemask_epi8(marks);
-            if (mask != 0)
-                return i + static_cast<size_t>(__builtin_ctz(static_cast<unsigned>(mask)));
-            i += 16;
-        }
 #endif
-        while (i < text.size() && !matches_[static_cast<unsigned char>(text[i])])
-            ++i;
-        return i;
+    for (; i < text.size(); ++i) {
+        const char c = text[i];
+        if ((kHigh && static_cast<unsigned char>(c) >= 0x80) || ((c == kBytes) || ...)) break;
     }
-
-  private:
-    static constexpr size_t kMaxBytes = 8;
-    bool high_;
-    bool matches_[256] = {};
-    size_t count_ = 0;
-#if defined(__SSE2__)
-    __m128i splats_[kMaxBytes];
-#endif
-};
+    return i;
+}
 
 // Whether the n bytes at a and b are equal, compared sixteen at a time;
 // without memcmp, whose sanitizer and fuzzer hooks cost more than the

@@ -87,7 +87,6 @@ void SnapshotSourceLines(LinesSnapshot& snapshot) {
 }
 
 void CheckSourceLines(const LinesSnapshot& other) {
-    static const ByteFinder kSpecial({'\r', '\n', '<', '&'}, false);
     const std::string& otherText = other.text;
     size_t count = 0;
     size_t at = 0;  // where the line stands in otherText
@@ -99,7 +98,11 @@ void CheckSourceLines(const LinesSnapshot& other) {
                        SameBytes(line.data(), otherText.data() + at, line.size()),
                    "the block size changed the lines");
         at += line.size() + 1;
-        for (size_t i = kSpecial.Next(line, 0); i < line.size(); i = kSpecial.Next(line, i + 1)) {
+        // The bytes that a walk over the lines looks at.
+        const auto next = [&](size_t from) {
+            return NextByte<false, '\r', '\n', '<', '&'>(line, from);
+        };
+        for (size_t i = next(0); i < line.size(); i = next(i + 1)) {
             const char c = line[i];
             FUZZ_CHECK(c != '\r' && c != '\n', "a stored line holds a line end");
             FUZZ_CHECK(c != '<' || i == 0, "a '<' stands inside a line");

@@ -51,8 +51,7 @@ const std::string& Report(const char* name) {
 // Whether the bytes are valid UTF-8: runs of ASCII skipped sixteen bytes at a
 // time, every other sequence as the reader's Utf8SequenceAt reads it.
 bool IsValidUtf8Text(std::string_view text) {
-    static const ByteFinder kHigh({}, true);
-    for (size_t i = kHigh.Next(text, 0); i < text.size(); i = kHigh.Next(text, i)) {
+    for (size_t i = NextByte<true>(text, 0); i < text.size(); i = NextByte<true>(text, i)) {
         uint32_t codePoint = 0;
         const size_t length = Utf8SequenceAt(text, i, codePoint);
         if (length == 0) return false;

@@ -72,7 +72,7 @@ size_t CheckControl(std::string_view text, size_t at) {
     size_t end = at + 1;
     while (end < text.size() && IsAsciiLetter(text[end]))
         ++end;
-    const std::string_view word = text.substr(at + 1, end - at - 1);
+    const std::string_view word(text.data() + at + 1, end - at - 1);
     const bool unicode = SameWord(word, "u");
     if (unicode) {
         // A character of a UTF-8 document: "\u", a signed number, "?".
@@ -104,11 +104,13 @@ void CheckReport(std::string_view text, ReportKind kind) {
                    text.substr(text.size() - kTrailer.size()) == kTrailer,
                "the report does not end with its trailer line");
     // The bytes that the walk looks at; in a UTF-8 document also those above 127.
-    static const ByteFinder kSpecial[2] = {{{'\r', '\n', '{', '}', '\\'}, false},
-                                           {{'\r', '\n', '{', '}', '\\'}, true}};
-    const ByteFinder& special = kSpecial[SourceEncoding == TextEncoding::Utf8];
+    const bool utf8 = SourceEncoding == TextEncoding::Utf8;
+    const auto next = [&](size_t from) {
+        return utf8 ? NextByte<true, '\r', '\n', '{', '}', '\\'>(text, from)
+                    : NextByte<false, '\r', '\n', '{', '}', '\\'>(text, from);
+    };
     int depth = 0;
-    for (size_t i = special.Next(text, 0); i < text.size(); i = special.Next(text, i + 1)) {
+    for (size_t i = next(0); i < text.size(); i = next(i + 1)) {
         const char c = text[i];
         switch (c) {
             case '\n':
