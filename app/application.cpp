@@ -1,5 +1,6 @@
 #include "app/application.h"
 
+#include "app/startup_marks.h"
 #include "app/window_thunk.h"
 
 namespace quillot {
@@ -26,6 +27,7 @@ bool Application::Create(HINSTANCE instance, const std::string& title) {
                             GetSystemMetrics(SM_CXSCREEN) / 2, GetSystemMetrics(SM_CYSCREEN) / 2, 0,
                             0, nullptr, nullptr, instance, this);
     if (!hwnd_) return false;
+    StartupMark("application window created");
     ShowWindow(hwnd_, SW_SHOWNOACTIVATE);
     return true;
 }

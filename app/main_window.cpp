@@ -8,6 +8,7 @@
 #include <exception>
 
 #include "app/folder_list.h"
+#include "app/startup_marks.h"
 #include "app/window_thunk.h"
 #include "reader/text_util.h"
 #include "resources/resource.h"
@@ -76,6 +77,7 @@ TFrm* TFrm::Create(Application& application, const FrmEnvironment& environment) 
     }
     auto* frm = new TFrm(application, environment);
     frm->MainMenu = LoadMenuA(instance, MAKEINTRESOURCEA(IDR_MAINMENU));
+    StartupMark("window class and menu");
     HWND hwnd =
         CreateWindowExA(0, MainWindowClassName, "Quillot", WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN,
                         197, 123, 435, 300, application.Handle(), frm->MainMenu, instance, frm);
@@ -83,6 +85,7 @@ TFrm* TFrm::Create(Application& application, const FrmEnvironment& environment) 
         delete frm;
         return nullptr;
     }
+    StartupMark("main window created");
     frm->accelerators_ = LoadAcceleratorsA(instance, MAKEINTRESOURCEA(IDR_ACCELERATORS));
     application.SetMainWindow(hwnd, frm->accelerators_);
     application.SetKeyPreview([frm](const MSG& msg) {
@@ -101,6 +104,7 @@ bool TFrm::CreateControls() {
         0, WC_TABCONTROLA, "", WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | WS_TABSTOP, 0, 0, 0, 0,
         hwnd_, reinterpret_cast<HMENU>(kPageControlId), instance, nullptr);
     if (!StsBar || !PageControl1) return false;
+    StartupMark("status bar and tab control");
     SendMessageA(StsBar, WM_SETFONT, reinterpret_cast<WPARAM>(windowFont_), FALSE);
     SendMessageA(StsBar, SB_SIMPLE, TRUE, 0);
     SendMessageA(PageControl1, WM_SETFONT, reinterpret_cast<WPARAM>(windowFont_), FALSE);
@@ -113,6 +117,7 @@ bool TFrm::CreateControls() {
     for (int page = 0; page < 4; ++page) {
         if (!views_[page].Create(hwnd_, kFirstViewId + page)) return false;
     }
+    StartupMark("views created");
     return true;
 }
 
@@ -121,6 +126,7 @@ bool TFrm::CreateControls() {
 void TFrm::FormCreate() {
     ProgramName = "Quillot";
     InitSettingsAndTrace(IniPathFor(environment_.programPath));
+    StartupMark("trace settings read");
     ResetFolderFileList();
     reportFont = ReportFont();
     bgndColor = 0xC0C0C0;
@@ -130,21 +136,26 @@ void TFrm::FormCreate() {
     CurTab = StandardPage;
     RememberNormalRect();  // the designed placement, until the settings give another
     LoadSaveSettings(ReadMode);
+    StartupMark("settings read");
     Img.Apply(reportFont);
     ApplyBackground();
     ApplySourceFont();
     SetActivePage(CurTab >= SummaryPage && CurTab <= SourcePage ? CurTab : StandardPage);
     CheckMenuItem(MainMenu, IDM_DBG_ON, TraceActive ? MF_CHECKED : MF_UNCHECKED);
     application_.SetMessageHook([this](const MSG& msg) { ReceiveHandOver(msg); });
+    StartupMark("views styled, page chosen");
     Guarded([this] { FormPaint(); });
 }
 
 void TFrm::Show() {
     everShown_ = true;
     ShowWindow(hwnd_, startMaximized_ ? SW_SHOWMAXIMIZED : SW_SHOWNORMAL);
+    StartupMark("window shown");
     UpdateWindow(hwnd_);
+    StartupMark("window painted");
     SetForegroundWindow(hwnd_);
     if (IsWindowVisible(views_[activePage_].Handle())) SetFocus(views_[activePage_].Handle());
+    StartupMark("window in front");
 }
 
 void TFrm::Layout() {

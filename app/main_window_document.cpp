@@ -11,6 +11,7 @@
 #include "app/main_window.h"
 #include "app/report_cleanup.h"
 #include "app/report_folder.h"
+#include "app/startup_marks.h"
 #include "reader/field_extractor.h"
 #include "reader/file_system.h"
 #include "reader/line_splitter.h"
@@ -64,7 +65,9 @@ void TFrm::FormPaint() {
         DeleteMenu(view, static_cast<UINT>(separator), MF_BYPOSITION);
         DrawMenuBar(hwnd_);
     }
+    StartupMark("trace items");
     InitPadReader(ReaderSetup{DevMode, environment_.programPath, environment_.systemTempPath});
+    StartupMark("reader tables");
     if (!IsUsableReportFolder(TempFolder)) {
         // Never the current folder or a relative one: without a folder of the
         // user's own, nothing is rendered and the report tabs stay empty.
@@ -101,6 +104,7 @@ void TFrm::LoadDocument(const std::string& fileName, bool read) {
         ReadSourceLines(fileName);
         ExtractPadFields();
         CurrentFilePath = fileName;
+        StartupMark("document read");
     }
     // Until a rendering of this document is complete, the report files on
     // disk belong to no document the window shows.
@@ -108,10 +112,13 @@ void TFrm::LoadDocument(const std::string& fileName, bool read) {
     if (read && !TempFolder.empty()) {
         WriteReports(fileName);
         reportsCurrent_ = true;
+        StartupMark("reports written");
     }
     ++documentSerial_;
     UpdateCaptionAndStatus(fileName);
+    StartupMark("caption and folder list");
     PageControl1Change();
+    StartupMark("view loaded");
     // Taking the focus needs a visible, enabled window (a modal dialog
     // disables it); the document is shown either way.
     if (!FirstPaintPending && IsWindowVisible(hwnd_) && IsWindowEnabled(hwnd_)) {

@@ -9,6 +9,7 @@
 #include "app/main_window.h"
 #include "app/report_cleanup.h"
 #include "app/report_folder.h"
+#include "app/startup_marks.h"
 #include "reader/text_util.h"
 #include "settings/program_location.h"
 #include "settings/settings_store.h"
@@ -96,15 +97,18 @@ void HandOver(const std::vector<std::string>& arguments, HWND target) {
 int RunMainWindow(HINSTANCE instance, const std::vector<std::string>& arguments, StartLock& lock) {
     INITCOMMONCONTROLSEX controls = {sizeof controls, ICC_TAB_CLASSES | ICC_BAR_CLASSES};
     InitCommonControlsEx(&controls);
+    StartupMark("common controls");
     {
         // The owner carries the application title from the start, so that a
         // process started from here on finds this instance.
         Application application;
         if (!application.Create(instance, RunningInstancePrefix)) return 0;
+        StartupMark("application window");
         FrmEnvironment environment;
         environment.programPath = ProgramFilePath();
         environment.systemTempPath = ChooseReportFolder(ReportedTempPath());
         environment.arguments = arguments;
+        StartupMark("report folder chosen");
         std::unique_ptr<TFrm> frm(TFrm::Create(application, environment));
         if (!frm) return 0;
         frm->Show();
@@ -150,11 +154,13 @@ bool HandleAssociationSwitches(const std::vector<std::string>& arguments) {
 }
 
 int RunQuillot(HINSTANCE instance, const std::vector<std::string>& arguments) {
+    StartupMark("entry");
     RestrictLibrarySearch();
     // Exit routines run last registered first: the report files go before
     // the trace settings are saved.
     std::atexit(ShutdownTrace);
     ReadVersionInfo();
+    StartupMark("version information");
     std::atexit(CleanUpReportFiles);
     if (HandleAssociationSwitches(arguments)) return 0;
 
@@ -164,6 +170,7 @@ int RunQuillot(HINSTANCE instance, const std::vector<std::string>& arguments) {
         HandOver(arguments, target);
         return 0;
     }
+    StartupMark("running instance searched");
     return RunMainWindow(instance, arguments, lock);
 }
 

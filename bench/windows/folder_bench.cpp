@@ -14,39 +14,20 @@
 
 #include <algorithm>
 #include <cstdio>
-#include <functional>
 #include <string>
 #include <vector>
 
 #include "app/application.h"
 #include "app/folder_list.h"
 #include "app/main_window.h"
+#include "bench/windows/bench_timing.h"
 #include "settings/settings_store.h"
 #include "trace/trace_log.h"
 
 namespace {
 
-double Seconds() {
-    static LARGE_INTEGER frequency = [] {
-        LARGE_INTEGER f;
-        QueryPerformanceFrequency(&f);
-        return f;
-    }();
-    LARGE_INTEGER now;
-    QueryPerformanceCounter(&now);
-    return static_cast<double>(now.QuadPart) / static_cast<double>(frequency.QuadPart);
-}
-
-double Median(const std::function<void()>& work, int repetitions) {
-    std::vector<double> times;
-    for (int i = 0; i < repetitions; ++i) {
-        const double start = Seconds();
-        work();
-        times.push_back(Seconds() - start);
-    }
-    std::sort(times.begin(), times.end());
-    return times[times.size() / 2];
-}
+using quillot::bench::MedianTime;
+using quillot::bench::Seconds;
 
 const char* const kWords[] = {"editor", "Viewer", "tool",  "Backup", "zip",
                               "player", "_draft", "Media", "sync",   "clock"};
@@ -97,15 +78,15 @@ void BenchFolder(const std::string& root, int files) {
     const std::string withSlash = folder + "\\";
     const int repetitions = files > 50000 ? 5 : 9;
 
-    const double search = Median([&] { SearchOnly(withSlash); }, repetitions);
-    const double compareSort = Median(
+    const double search = MedianTime([&] { SearchOnly(withSlash); }, repetitions);
+    const double compareSort = MedianTime(
         [&] {
             std::vector<std::string> names = SearchOnly(withSlash);
             SortWithCompareString(names);
         },
         files > 50000 ? 3 : 5);
     const double build =
-        Median([&] { quillot::BuildFolderFileList(withSlash + "editor_0.pad"); }, repetitions);
+        MedianTime([&] { quillot::BuildFolderFileList(withSlash + "editor_0.pad"); }, repetitions);
     std::printf("  %-44s %10.1f ms\n", "directory search only (baseline)", search * 1000);
     std::printf("  %-44s %10.1f ms  (%.2fx baseline)\n", "search + sort calling CompareStringA",
                 compareSort * 1000, compareSort / search);
@@ -124,7 +105,7 @@ void BenchStep(const std::string& root, int files) {
     environment.arguments = {folder + "\\editor_0.pad"};
     environment.endsMessageLoop = false;
     quillot::TFrm* frm = quillot::TFrm::Create(application, environment);
-    const double step = Median([&] { frm->cmdNxtFile(); }, 21);
+    const double step = MedianTime([&] { frm->cmdNxtFile(); }, 21);
     std::printf("  %-44s %10.2f ms  (position %d of %d)\n", "F8 step (read, render, show)",
                 step * 1000, quillot::FolderIndex, quillot::FolderFileCount());
     delete frm;

@@ -1,0 +1,7 @@
+#include "app/startup_marks.h"
+
+namespace quillot {
+
+StartupMarkRecorder startupMarkRecorder = nullptr;
+
+}  // namespace quillot

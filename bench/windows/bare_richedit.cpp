@@ -1,0 +1,63 @@
+// bare_richedit.exe: the start-up baseline. A Win32 program that does no more
+// than any program showing an RTF file must: it loads the system's rich-edit
+// library, creates one RichEdit20A window as its top-level window, streams the
+// RTF file named on the command line into it, shows it and runs the message
+// loop until the window closes.
+//
+//   bare_richedit.exe FILE.rtf
+#include <windows.h>
+#include <richedit.h>
+
+#include <string>
+
+namespace {
+
+DWORD CALLBACK ReadFromFile(DWORD_PTR cookie, LPBYTE buffer, LONG size, LONG* read) {
+    DWORD got = 0;
+    const BOOL ok =
+        ReadFile(reinterpret_cast<HANDLE>(cookie), buffer, static_cast<DWORD>(size), &got, nullptr);
+    *read = static_cast<LONG>(got);
+    return ok ? 0 : 1;
+}
+
+WNDPROC richEditProcedure = nullptr;
+
+// The rich-edit window is the top-level window: closing it ends the loop.
+LRESULT CALLBACK TopLevelProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_DESTROY) PostQuitMessage(0);
+    return CallWindowProcA(richEditProcedure, window, message, wParam, lParam);
+}
+
+}  // namespace
+
+int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR commandLine, int) {
+    if (!LoadLibraryA("riched20.dll")) return 1;
+    HWND window =
+        CreateWindowExA(0, RICHEDIT_CLASSA, "bare_richedit",
+                        WS_OVERLAPPEDWINDOW | WS_VSCROLL | WS_HSCROLL | ES_MULTILINE | ES_READONLY,
+                        197, 123, 435, 300, nullptr, nullptr, instance, nullptr);
+    if (!window) return 1;
+    richEditProcedure = reinterpret_cast<WNDPROC>(
+        SetWindowLongPtrA(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(TopLevelProcedure)));
+
+    std::string path(commandLine);
+    if (path.size() >= 2 && path.front() == '"' && path.back() == '"')
+        path = path.substr(1, path.size() - 2);
+    HANDLE file = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+                              FILE_FLAG_SEQUENTIAL_SCAN, nullptr);
+    if (file == INVALID_HANDLE_VALUE) return 1;
+    EDITSTREAM stream = {};
+    stream.dwCookie = reinterpret_cast<DWORD_PTR>(file);
+    stream.pfnCallback = ReadFromFile;
+    SendMessageA(window, EM_STREAMIN, SF_RTF, reinterpret_cast<LPARAM>(&stream));
+    CloseHandle(file);
+
+    ShowWindow(window, SW_SHOWNORMAL);
+    UpdateWindow(window);
+    MSG msg;
+    while (GetMessageA(&msg, nullptr, 0, 0) > 0) {
+        TranslateMessage(&msg);
+        DispatchMessageA(&msg);
+    }
+    return 0;
+}
