@@ -5,10 +5,20 @@
 // loop until the window closes.
 //
 //   bare_richedit.exe FILE.rtf
+//
+// Built with BARE_PROFILE it records marks on the way (bare_profile.exe, see
+// mark_recorder.h), for comparison with Quillot's.
 #include <windows.h>
 #include <richedit.h>
 
 #include <string>
+
+#ifdef BARE_PROFILE
+#include "bench/windows/mark_recorder.h"
+#define MARK(point) quillot::bench::RecordMark(point)
+#else
+#define MARK(point)
+#endif
 
 namespace {
 
@@ -31,7 +41,11 @@ LRESULT CALLBACK TopLevelProcedure(HWND window, UINT message, WPARAM wParam, LPA
 }  // namespace
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR commandLine, int) {
+#ifdef BARE_PROFILE
+    quillot::bench::BeginMarks();
+#endif
     if (!LoadLibraryA("riched20.dll")) return 1;
+    MARK("rich-edit library");
     HWND window =
         CreateWindowExA(0, RICHEDIT_CLASSA, "bare_richedit",
                         WS_OVERLAPPEDWINDOW | WS_VSCROLL | WS_HSCROLL | ES_MULTILINE | ES_READONLY,
@@ -39,10 +53,12 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR commandLine, int) {
     if (!window) return 1;
     richEditProcedure = reinterpret_cast<WNDPROC>(
         SetWindowLongPtrA(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(TopLevelProcedure)));
+    MARK("window created");
 
     std::string path(commandLine);
-    if (path.size() >= 2 && path.front() == '"' && path.back() == '"')
+    if (path.size() >= 2 && path.front() == '"' && path.back() == '"') {
         path = path.substr(1, path.size() - 2);
+    }
     HANDLE file = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
                               FILE_FLAG_SEQUENTIAL_SCAN, nullptr);
     if (file == INVALID_HANDLE_VALUE) return 1;
@@ -51,13 +67,19 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR commandLine, int) {
     stream.pfnCallback = ReadFromFile;
     SendMessageA(window, EM_STREAMIN, SF_RTF, reinterpret_cast<LPARAM>(&stream));
     CloseHandle(file);
+    MARK("document streamed in");
 
     ShowWindow(window, SW_SHOWNORMAL);
+    MARK("window shown");
     UpdateWindow(window);
+    MARK("window painted");
     MSG msg;
     while (GetMessageA(&msg, nullptr, 0, 0) > 0) {
         TranslateMessage(&msg);
         DispatchMessageA(&msg);
     }
+#ifdef BARE_PROFILE
+    if (!quillot::bench::WriteMarks()) return 1;
+#endif
     return 0;
 }

@@ -7,10 +7,12 @@
 namespace quillot::bench {
 
 struct BenchSetup {
-    std::string folder;    // scratch folder, Windows path without trailing "\"
-    std::string quillot;   // Quillot.exe of this tree
-    std::string profile;   // startup_profile.exe of this tree
-    std::string bare;      // bare_richedit.exe
+    std::string folder;       // scratch folder, Windows path without trailing "\"
+    std::string quillot;      // Quillot.exe of this tree
+    std::string profile;      // startup_profile.exe of this tree
+    std::string bareProfile;  // bare_profile.exe
+    std::string bare;
+    std::string floor;     // window_floor.exe         // bare_richedit.exe
     std::string render;    // quillot-render.exe
     std::string corpus;    // the real corpus, with trailing "\"
     int repetitions = 15;  // start-up pairs

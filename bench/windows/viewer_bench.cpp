@@ -21,7 +21,9 @@ int main(int argc, char** argv) {
     CreateDirectoryA(setup.folder.c_str(), nullptr);
     setup.quillot = QUILLOT_EXE;
     setup.bare = BARE_RICHEDIT_EXE;
+    setup.floor = WINDOW_FLOOR_EXE;
     setup.profile = STARTUP_PROFILE_EXE;
+    setup.bareProfile = BARE_PROFILE_EXE;
     setup.render = QUILLOT_RENDER_EXE;
     setup.corpus = QUILLOT_CORPUS_DIR "\\";
     for (char& c : setup.corpus) {
