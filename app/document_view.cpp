@@ -1,16 +1,29 @@
 #include "app/document_view.h"
 
 #include <cstring>
+#include <string>
 
 #include "shell/system_library.h"
 
 namespace quillot {
 namespace {
 
-// Bytes read and decoded at a time for a UTF-8 view.
-constexpr DWORD kUtf8ReadBlock = 64 * 1024;
 // The code page number by which the rich-edit messages ask for UTF-16.
 constexpr UINT kUnicodeCodePage = 1200;
+// UTF-16 units of a plain text that go in at once when it is loaded; the
+// rest follows between messages.
+constexpr size_t kFirstPieceUnits = 32 * 1024;
+// Bounds of the pieces that follow, and the time that the pieces of one turn
+// may take together; the piece size follows the time the last piece took.
+constexpr size_t kMinPieceUnits = 2 * 1024;
+constexpr size_t kMaxPieceUnits = 128 * 1024;
+constexpr double kTurnSeconds = 0.1;
+constexpr UINT_PTR kFillTimerId = 1;
+// A view holding up to this many characters is emptied in place; one with
+// more is replaced by a new control (see DocumentView::Empty).
+constexpr size_t kEmptyInPlaceUnits = 4096;
+// The window property by which the fill timer finds its view.
+constexpr const char* kViewProperty = "Quillot.DocumentView";
 
 DWORD CALLBACK ReadFromFile(DWORD_PTR cookie, LPBYTE buffer, LONG size, LONG* read) {
     DWORD got = 0;
@@ -40,6 +53,17 @@ DWORD CALLBACK ReadFromWideText(DWORD_PTR cookie, LPBYTE buffer, LONG size, LONG
     return 0;
 }
 
+double Seconds() {
+    static const double frequency = [] {
+        LARGE_INTEGER f;
+        QueryPerformanceFrequency(&f);
+        return static_cast<double>(f.QuadPart);
+    }();
+    LARGE_INTEGER now;
+    QueryPerformanceCounter(&now);
+    return static_cast<double>(now.QuadPart) / frequency;
+}
+
 // How many bytes at the end of `bytes` begin a UTF-8 sequence that goes on
 // beyond it.
 size_t CutSequenceLength(const std::string& bytes) {
@@ -55,30 +79,84 @@ size_t CutSequenceLength(const std::string& bytes) {
     return present < length ? present : 0;
 }
 
-// The file's text decoded from UTF-8 into UTF-16, without a byte-order mark.
-// The file is read in blocks, each decoded up to its last whole sequence.
-bool ReadUtf8File(HANDLE file, std::wstring& text) {
-    std::string bytes;
-    std::wstring decoded;
-    for (;;) {
-        const size_t kept = bytes.size();
-        bytes.resize(kept + kUtf8ReadBlock);
+// The file's first `limit` bytes (all of a shorter file), and its size.
+bool ReadFileStart(HANDLE file, uint64_t limit, std::string& bytes, uint64_t& fileSize) {
+    LARGE_INTEGER size;
+    if (!GetFileSizeEx(file, &size)) return false;
+    fileSize = static_cast<uint64_t>(size.QuadPart);
+    bytes.resize(static_cast<size_t>(fileSize < limit ? fileSize : limit));
+    size_t filled = 0;
+    while (filled < bytes.size()) {
         DWORD got = 0;
-        if (!ReadFile(file, &bytes[kept], kUtf8ReadBlock, &got, nullptr)) return false;
-        bytes.resize(kept + got);
-        const size_t carry = got == 0 ? 0 : CutSequenceLength(bytes);
-        const int length = static_cast<int>(bytes.size() - carry);
-        if (length > 0) {
-            decoded.resize(static_cast<size_t>(length));
-            const int units =
-                MultiByteToWideChar(CP_UTF8, 0, bytes.data(), length, decoded.data(), length);
-            text.append(decoded.data(), static_cast<size_t>(units > 0 ? units : 0));
-        }
-        bytes.erase(0, bytes.size() - carry);
+        const DWORD wanted = static_cast<DWORD>(bytes.size() - filled);
+        if (!ReadFile(file, &bytes[filled], wanted, &got, nullptr)) return false;
         if (got == 0) break;
+        filled += got;
     }
-    if (!text.empty() && text.front() == 0xFEFF) text.erase(0, 1);
+    bytes.resize(filled);
     return true;
+}
+
+// Cuts the start of a longer file back to the end of its last whole line;
+// a start without a line end keeps its last whole UTF-8 sequence.
+void CutToWholeLines(std::string& bytes) {
+    const size_t lineEnd = bytes.rfind('\n');
+    if (lineEnd != std::string::npos) {
+        bytes.resize(lineEnd + 1);
+    } else {
+        bytes.resize(bytes.size() - CutSequenceLength(bytes));
+    }
+}
+
+std::wstring Decode(const char* bytes, size_t size, UINT codePage) {
+    std::wstring text(size, L'\0');
+    const int units = size == 0 ? 0
+                                : MultiByteToWideChar(codePage, 0, bytes, static_cast<int>(size),
+                                                      text.data(), static_cast<int>(size));
+    text.resize(static_cast<size_t>(units > 0 ? units : 0));
+    return text;
+}
+
+// The text of the bytes as the view shows it. UTF-8 goes without its byte-
+// order mark. Single-byte text is read in the ANSI code page as the control
+// reads a plain-text stream, which takes text that starts with a UTF-8 byte-
+// order mark for UTF-8.
+std::wstring DecodeText(const std::string& bytes, TextEncoding encoding) {
+    static const char kUtf8Mark[] = "\xEF\xBB\xBF";
+    if (encoding == TextEncoding::Utf8) {
+        std::wstring text = Decode(bytes.data(), bytes.size(), CP_UTF8);
+        if (!text.empty() && text.front() == 0xFEFF) text.erase(0, 1);
+        return text;
+    }
+    if (bytes.compare(0, 3, kUtf8Mark) == 0) {
+        return Decode(bytes.data() + 3, bytes.size() - 3, CP_UTF8);
+    }
+    return Decode(bytes.data(), bytes.size(), CP_ACP);
+}
+
+// Where the piece of the text that starts at `begin` ends: after the last
+// line end within `units` units, so that no CR LF pair is split; a piece
+// without a line end stops short of a CR and of a split surrogate pair.
+size_t PieceEnd(const std::wstring& text, size_t begin, size_t units) {
+    if (text.size() - begin <= units) return text.size();
+    size_t end = begin + units;
+    const size_t lineEnd = text.find_last_of(L'\n', end - 1);
+    if (lineEnd != std::wstring::npos && lineEnd >= begin) return lineEnd + 1;
+    while (end > begin + 1 &&
+           (text[end - 1] == L'\r' || (text[end - 1] >= 0xD800 && text[end - 1] <= 0xDBFF))) {
+        --end;
+    }
+    return end;
+}
+
+std::wstring WithThousands(uint64_t n) {
+    const std::wstring digits = std::to_wstring(n);
+    std::wstring result;
+    for (size_t i = 0; i < digits.size(); ++i) {
+        if (i > 0 && (digits.size() - i) % 3 == 0) result += L',';
+        result += digits[i];
+    }
+    return result;
 }
 
 // The control's text in a code page: one character per unit of Char, so
@@ -108,45 +186,188 @@ bool LoadRichEditLibrary() {
 
 bool DocumentView::Create(HWND parent, int id) {
     if (!LoadRichEditLibrary()) return false;
-    hwnd_ = CreateWindowExA(WS_EX_CLIENTEDGE, RICHEDIT_CLASSA, "",
-                            WS_CHILD | WS_VSCROLL | WS_HSCROLL | WS_TABSTOP | ES_MULTILINE |
-                                ES_READONLY | ES_NOHIDESEL | ES_SAVESEL,
-                            0, 0, 0, 0, parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
-                            GetModuleHandleA(nullptr), nullptr);
-    if (!hwnd_) return false;
+    hwnd_ = NewControl(parent, id);
+    return hwnd_ != nullptr;
+}
+
+HWND DocumentView::NewControl(HWND parent, int id) {
+    HWND control =
+        CreateWindowExA(WS_EX_CLIENTEDGE, RICHEDIT_CLASSA, "",
+                        WS_CHILD | WS_VSCROLL | WS_HSCROLL | WS_TABSTOP | ES_MULTILINE |
+                            ES_READONLY | ES_NOHIDESEL | ES_SAVESEL,
+                        0, 0, 0, 0, parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
+                        GetModuleHandleA(nullptr), nullptr);
+    if (!control) return nullptr;
     // No limit but memory: the Source view shows files of any size.
-    SendMessageA(hwnd_, EM_EXLIMITTEXT, 0, 0x7FFFFFFE);
+    SendMessageA(control, EM_EXLIMITTEXT, 0, 0x7FFFFFFE);
     // Lines wrap at the window's width; the horizontal bar stays for text
     // that cannot wrap.
-    SendMessageA(hwnd_, EM_SETTARGETDEVICE, 0, 0);
-    return true;
+    SendMessageA(control, EM_SETTARGETDEVICE, 0, 0);
+    // The view is read-only: nothing it is given can be undone.
+    SendMessageA(control, EM_SETUNDOLIMIT, 0, 0);
+    SetPropA(control, kViewProperty, this);
+    return control;
+}
+
+// The control takes time that grows much faster than the text to delete a
+// long text, and next to none to be destroyed with it: a view that holds more
+// than a little text is replaced by a new, empty control in the same place,
+// with the same background, font and focus.
+void DocumentView::Empty() {
+    StopFill();
+    plainText_.clear();
+    GETTEXTLENGTHEX lengthRequest = {GTL_NUMCHARS | GTL_PRECISE, kUnicodeCodePage};
+    const LRESULT length =
+        SendMessageA(hwnd_, EM_GETTEXTLENGTHEX, reinterpret_cast<WPARAM>(&lengthRequest), 0);
+    HWND parent = GetParent(hwnd_);
+    HWND fresh = length > static_cast<LRESULT>(kEmptyInPlaceUnits)
+                     ? NewControl(parent, GetDlgCtrlID(hwnd_))
+                     : nullptr;
+    if (!fresh) {
+        SetWindowTextA(hwnd_, "");
+        return;
+    }
+    HWND old = hwnd_;
+    RECT place;
+    GetWindowRect(old, &place);
+    MapWindowPoints(nullptr, parent, reinterpret_cast<POINT*>(&place), 2);
+    const bool visible = (GetWindowLongA(old, GWL_STYLE) & WS_VISIBLE) != 0;
+    const bool focused = GetFocus() == old;
+    hwnd_ = fresh;
+    if (hasBackground_) SetBackground(background_);
+    if (hasFont_) {
+        CHARFORMAT2A format = font_;
+        SendMessageA(hwnd_, EM_SETCHARFORMAT, SCF_DEFAULT, reinterpret_cast<LPARAM>(&format));
+    }
+    SetWindowPos(hwnd_, old, place.left, place.top, place.right - place.left,
+                 place.bottom - place.top, SWP_NOACTIVATE | (visible ? SWP_SHOWWINDOW : 0));
+    if (focused) SetFocus(hwnd_);
+    RemovePropA(old, kViewProperty);
+    DestroyWindow(old);
+}
+
+DocumentView::~DocumentView() {
+    StopFill();
+    if (hwnd_ && IsWindow(hwnd_)) RemovePropA(hwnd_, kViewProperty);
 }
 
 bool DocumentView::LoadFile(const std::string& path, ViewFormat format, TextEncoding textEncoding) {
     HANDLE file = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
                               nullptr, OPEN_EXISTING, FILE_FLAG_SEQUENTIAL_SCAN, nullptr);
     if (file == INVALID_HANDLE_VALUE) return false;
-    const bool rtf = format == ViewFormat::Rtf;
-    if (!rtf && textEncoding == TextEncoding::Utf8) {
-        // Decoded here and streamed in as UTF-16 text, which the control
-        // never takes for RTF, whatever it holds.
-        std::wstring text;
-        const bool read = ReadUtf8File(file, text);
+    if (format == ViewFormat::Rtf) {
+        Empty();
+        const bool loaded = StreamIn(SF_RTF, ReadFromFile, reinterpret_cast<DWORD_PTR>(file));
         CloseHandle(file);
-        if (!read) return false;
-        WideTextSource source = {reinterpret_cast<const char*>(text.data()),
-                                 text.size() * sizeof(wchar_t)};
-        return StreamIn(SF_TEXT | SF_UNICODE, ReadFromWideText,
-                        reinterpret_cast<DWORD_PTR>(&source));
+        return loaded;
     }
-    const bool loaded =
-        StreamIn(rtf ? SF_RTF : SF_TEXT, ReadFromFile, reinterpret_cast<DWORD_PTR>(file));
+    // Decoded here and streamed in as UTF-16 text, which the control never
+    // takes for RTF, whatever it holds.
+    std::string bytes;
+    uint64_t fileSize = 0;
+    const bool read = ReadFileStart(file, SourceViewByteLimit, bytes, fileSize);
     CloseHandle(file);
+    if (!read) return false;
+    const bool cut = bytes.size() < fileSize;
+    if (cut) CutToWholeLines(bytes);
+    std::wstring text = DecodeText(bytes, textEncoding);
+    if (cut) {
+        if (!text.empty() && text.back() != L'\n') text += L"\r\n";
+        text += L"\r\n" + CutFileNote(bytes.size(), fileSize);
+    }
+    return ShowPlainText(std::move(text));
+}
+
+std::wstring CutFileNote(uint64_t shownBytes, uint64_t fileBytes) {
+    return L"[This tab shows the first " + WithThousands(shownBytes) + L" of the " +
+           WithThousands(fileBytes) +
+           L" bytes of this file. Open the file in a text editor to see all of it.]";
+}
+
+bool DocumentView::ShowPlainText(std::wstring text) {
+    Empty();
+    plainText_ = std::move(text);
+    const size_t first = PieceEnd(plainText_, 0, kFirstPieceUnits);
+    WideTextSource source = {reinterpret_cast<const char*>(plainText_.data()),
+                             first * sizeof(wchar_t)};
+    const bool loaded =
+        StreamIn(SF_TEXT | SF_UNICODE, ReadFromWideText, reinterpret_cast<DWORD_PTR>(&source));
+    if (loaded && first < plainText_.size()) {
+        fill_ = std::make_unique<Fill>();
+        fill_->next = first;
+        fill_->pieceUnits = kFirstPieceUnits;
+        SetTimer(hwnd_, kFillTimerId, USER_TIMER_MINIMUM, FillTimer);
+    }
     return loaded;
 }
 
+bool DocumentView::AppendPiece() {
+    Fill& fill = *fill_;
+    const std::wstring& text = plainText_;
+    if (fill.next >= text.size()) return false;
+    const size_t end = PieceEnd(text, fill.next, fill.pieceUnits);
+    // The piece goes in at the end; the user's selection and scroll position stay.
+    CHARRANGE selection = {};
+    SendMessageA(hwnd_, EM_EXGETSEL, 0, reinterpret_cast<LPARAM>(&selection));
+    POINT scroll = {};
+    SendMessageA(hwnd_, EM_GETSCROLLPOS, 0, reinterpret_cast<LPARAM>(&scroll));
+    GETTEXTLENGTHEX lengthRequest = {GTL_NUMCHARS | GTL_PRECISE, kUnicodeCodePage};
+    const auto length = static_cast<LONG>(
+        SendMessageA(hwnd_, EM_GETTEXTLENGTHEX, reinterpret_cast<WPARAM>(&lengthRequest), 0));
+    CHARRANGE atEnd = {length, length};
+    SendMessageA(hwnd_, EM_EXSETSEL, 0, reinterpret_cast<LPARAM>(&atEnd));
+    WideTextSource source = {reinterpret_cast<const char*>(text.data() + fill.next),
+                             (end - fill.next) * sizeof(wchar_t)};
+    EDITSTREAM stream = {};
+    stream.dwCookie = reinterpret_cast<DWORD_PTR>(&source);
+    stream.pfnCallback = ReadFromWideText;
+    SendMessageA(hwnd_, EM_STREAMIN, SF_TEXT | SF_UNICODE | SFF_SELECTION,
+                 reinterpret_cast<LPARAM>(&stream));
+    SendMessageA(hwnd_, EM_EXSETSEL, 0, reinterpret_cast<LPARAM>(&selection));
+    SendMessageA(hwnd_, EM_SETSCROLLPOS, 0, reinterpret_cast<LPARAM>(&scroll));
+    fill.next = end;
+    return fill.next < text.size();
+}
+
+// One turn of the fill: pieces until the turn's time is used up or a message
+// waits, each sized after the time the one before took.
+void DocumentView::FillSome() {
+    const double turnStart = Seconds();
+    for (;;) {
+        const double pieceStart = Seconds();
+        const size_t before = fill_->next;
+        if (!AppendPiece()) {
+            StopFill();
+            return;
+        }
+        const double took = Seconds() - pieceStart;
+        const double perUnit = took / static_cast<double>(fill_->next - before);
+        const double fitting = perUnit > 0 ? kTurnSeconds * 2 / 3 / perUnit : kMaxPieceUnits;
+        fill_->pieceUnits = static_cast<size_t>(fitting < kMinPieceUnits   ? kMinPieceUnits
+                                                : fitting > kMaxPieceUnits ? kMaxPieceUnits
+                                                                           : fitting);
+        const DWORD waiting = HIWORD(GetQueueStatus(QS_ALLINPUT & ~QS_TIMER));
+        if (waiting != 0 || Seconds() - turnStart + took > kTurnSeconds) return;
+    }
+}
+
+void DocumentView::StopFill() {
+    if (!fill_) return;
+    KillTimer(hwnd_, kFillTimerId);
+    fill_.reset();
+}
+
+void CALLBACK DocumentView::FillTimer(HWND window, UINT, UINT_PTR, DWORD) {
+    auto* view = reinterpret_cast<DocumentView*>(GetPropA(window, kViewProperty));
+    if (view && view->fill_) {
+        view->FillSome();
+    } else {
+        KillTimer(window, kFillTimerId);
+    }
+}
+
 void DocumentView::Clear() {
-    SetWindowTextA(hwnd_, "");
+    Empty();
 }
 
 bool DocumentView::StreamIn(WPARAM format, EDITSTREAMCALLBACK callback, DWORD_PTR cookie) {
@@ -155,13 +376,15 @@ bool DocumentView::StreamIn(WPARAM format, EDITSTREAMCALLBACK callback, DWORD_PT
     stream.pfnCallback = callback;
     SendMessageA(hwnd_, WM_SETREDRAW, FALSE, 0);
     SendMessageA(hwnd_, EM_STREAMIN, format, reinterpret_cast<LPARAM>(&stream));
-    if ((format & SF_RTF) == 0) ApplyFont();
+    if ((format & SF_RTF) == 0) FormatAll();
     SendMessageA(hwnd_, WM_SETREDRAW, TRUE, 0);
     InvalidateRect(hwnd_, nullptr, TRUE);
     return stream.dwError == 0;
 }
 
 void DocumentView::SetBackground(COLORREF color) {
+    background_ = color;
+    hasBackground_ = true;
     SendMessageA(hwnd_, EM_SETBKGNDCOLOR, 0, static_cast<LPARAM>(color & 0x00FFFFFF));
 }
 
@@ -177,8 +400,20 @@ void DocumentView::SetTextColor(COLORREF color) {
     ApplyFont();
 }
 
+// The font goes to the text in the view. Formatting a long text as a whole
+// would keep the control busy for seconds, so a plain text that went in in
+// pieces goes in again, in the new font.
 void DocumentView::ApplyFont() {
-    if (!hasFont_) return;
+    if (!hasFont_ || !hwnd_) return;
+    if (plainText_.size() > kFirstPieceUnits) {
+        ShowPlainText(std::wstring(plainText_));
+    } else {
+        FormatAll();
+    }
+}
+
+void DocumentView::FormatAll() {
+    if (!hasFont_ || !hwnd_) return;
     CHARFORMAT2A format = font_;
     SendMessageA(hwnd_, EM_SETCHARFORMAT, SCF_DEFAULT, reinterpret_cast<LPARAM>(&format));
     SendMessageA(hwnd_, EM_SETCHARFORMAT, SCF_ALL, reinterpret_cast<LPARAM>(&format));

@@ -369,6 +369,10 @@ bool TFrm::FormCloseQuery() {
 // loop) is ignored, so the settings are saved exactly once.
 bool TFrm::OnClose() {
     if (closing_ || !hwnd_) return true;
+    if (background_.Running()) {
+        CloseAfterLoad();
+        return true;
+    }
     closing_ = true;
     bool mayClose = true;
     try {
@@ -386,6 +390,7 @@ bool TFrm::OnClose() {
 // (report files, trace settings).
 void TFrm::OnEndSession(bool ending) {
     if (!ending) return;
+    background_.Finish();
     OnClose();
     if (environment_.endsMessageLoop) std::exit(0);
 }

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "app/application.h"
+#include "app/background_work.h"
 #include "app/document_view.h"
 #include "app/frm_dialogs.h"
 #include "app/report_font.h"
@@ -124,7 +125,11 @@ class TFrm {
     void FormCreate();
     void FormPaint();
     void Layout();
-    void WriteReports(const std::string& fileName);
+    // Reads the document and writes its reports; a large document while the
+    // window goes on repainting (see BackgroundWork).
+    void ReadAndRender(const std::string& fileName);
+    // Hides the window at once and closes it when the document being read is in.
+    void CloseAfterLoad();
     void SetActivePage(int32_t page);
     void ApplySourceFont();
     void ChooseColorAndRender(int32_t& color);
@@ -180,6 +185,9 @@ class TFrm {
     RECT normalRect_ = {};  // the normal-state rectangle, screen pixels
     bool everShown_ = false;
     bool closing_ = false;
+    // A document is being read and rendered by a worker thread.
+    BackgroundWork background_;
+    bool closeAfterLoad_ = false;
 };
 
 }  // namespace quillot

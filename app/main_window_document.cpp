@@ -4,9 +4,11 @@
 #include <windows.h>
 #include <shellapi.h>
 
+#include <cstdint>
 #include <string>
 #include <vector>
 
+#include "app/background_work.h"
 #include "app/folder_list.h"
 #include "app/main_window.h"
 #include "app/report_cleanup.h"
@@ -45,6 +47,17 @@ struct ReportWriter {
 const ReportWriter kReportWriters[] = {{AllFieldsReportName, WriteAllFieldsView},
                                        {StandardReportName, WriteStandardView},
                                        {SummaryReportName, WriteSummaryView}};
+
+// Documents from this size on are read and rendered while the window goes on
+// repainting; smaller ones take too little time to be worth a thread.
+constexpr uint64_t kBackgroundReadBytes = 4 * 1024 * 1024;
+
+bool IsLargeFile(const std::string& path) {
+    WIN32_FILE_ATTRIBUTE_DATA data;
+    if (!GetFileAttributesExA(path.c_str(), GetFileExInfoStandard, &data)) return false;
+    const uint64_t size = (static_cast<uint64_t>(data.nFileSizeHigh) << 32) | data.nFileSizeLow;
+    return size >= kBackgroundReadBytes;
+}
 
 // How long a hand-over waits before it reads the file name, so that the
 // sending process has surely finished writing it.
@@ -101,18 +114,9 @@ void TFrm::FormPaint() {
 
 void TFrm::LoadDocument(const std::string& fileName, bool read) {
     if (read) {
-        ReadSourceLines(fileName);
-        ExtractPadFields();
-        CurrentFilePath = fileName;
-        StartupMark("document read");
-    }
-    // Until a rendering of this document is complete, the report files on
-    // disk belong to no document the window shows.
-    reportsCurrent_ = false;
-    if (read && !TempFolder.empty()) {
-        WriteReports(fileName);
-        reportsCurrent_ = true;
-        StartupMark("reports written");
+        ReadAndRender(fileName);
+    } else {
+        reportsCurrent_ = false;
     }
     ++documentSerial_;
     UpdateCaptionAndStatus(fileName);
@@ -126,19 +130,64 @@ void TFrm::LoadDocument(const std::string& fileName, bool read) {
     }
 }
 
-// Writes the three reports of the document; each file written is this
-// process's to delete at exit.
-void TFrm::WriteReports(const std::string& fileName) {
+// Reads the document, then writes its three reports; each file written is
+// this process's to delete at exit. A failure ends the road where it happens.
+// A large document is read and rendered by a worker thread; the window goes
+// on repainting meanwhile and answers Escape at once (CloseAfterLoad).
+void TFrm::ReadAndRender(const std::string& fileName) {
     ReportSettings settings;
     settings.folder = TempFolder;
     settings.fontTableEntry = Img.FontTableEntry();
     settings.labelColor = labelColor;
     settings.contentColor = contentColor;
     settings.currentFilePath = fileName;
-    for (const ReportWriter& writer : kReportWriters) {
-        writer.write(settings);
-        NoteReportWritten(TempFolder + writer.name);
+    bool read = false;
+    size_t written = 0;
+    const auto work = [&] {
+        ReadSourceLines(fileName);
+        ExtractPadFields();
+        read = true;
+        StartupMark("document read");
+        if (settings.folder.empty()) return;
+        for (const ReportWriter& writer : kReportWriters) {
+            writer.write(settings);
+            ++written;
+        }
+    };
+    // What the road has done so far, told to the window.
+    const auto account = [&] {
+        if (!read) return;
+        CurrentFilePath = fileName;
+        // Until a rendering of this document is complete, the report files on
+        // disk belong to no document the window shows.
+        reportsCurrent_ = false;
+        for (size_t i = 0; i < written; ++i)
+            NoteReportWritten(TempFolder + kReportWriters[i].name);
+    };
+    try {
+        if (!FirstPaintPending && IsLargeFile(fileName)) {
+            background_.Run(work, hwnd_, [this] { CloseAfterLoad(); });
+        } else {
+            work();
+        }
+    } catch (...) {
+        account();
+        if (closeAfterLoad_) PostMessageA(hwnd_, WM_CLOSE, 0, 0);
+        closeAfterLoad_ = false;
+        throw;
     }
+    account();
+    if (!TempFolder.empty()) {
+        reportsCurrent_ = true;
+        StartupMark("reports written");
+    }
+    if (closeAfterLoad_) PostMessageA(hwnd_, WM_CLOSE, 0, 0);
+    closeAfterLoad_ = false;
+}
+
+void TFrm::CloseAfterLoad() {
+    closeAfterLoad_ = true;
+    ShowWindow(hwnd_, SW_HIDE);
 }
 
 void TFrm::UpdateCaptionAndStatus(const std::string& fileName) {
@@ -215,7 +264,7 @@ void TFrm::ReceiveHandOver(const MSG& message) {
         message.lParam != HandOverLParam) {
         return;
     }
-    Sleep(kHandOverPauseMs);
+    PauseWithoutStopping(kHandOverPauseMs);
     BeginSection("", "Main", ReadMode);
     const std::string name = ExchangeString("fName", "??.xml");
     Guarded([this, &name] { LoadDocument(name, true); });

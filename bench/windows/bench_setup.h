@@ -12,11 +12,12 @@ struct BenchSetup {
     std::string profile;      // startup_profile.exe of this tree
     std::string bareProfile;  // bare_profile.exe
     std::string bare;
-    std::string floor;     // window_floor.exe         // bare_richedit.exe
-    std::string render;    // quillot-render.exe
-    std::string corpus;    // the real corpus, with trailing "\"
-    int repetitions = 15;  // start-up pairs
-    int profileRuns = 9;   // runs of the profiling program
+    std::string floor;      // window_floor.exe         // bare_richedit.exe
+    std::string render;     // quillot-render.exe
+    std::string corpus;     // the real corpus, with trailing "\"
+    int repetitions = 15;   // start-up pairs
+    int profileRuns = 9;    // runs of the profiling program
+    int largeFileRuns = 3;  // runs of each large file
 };
 
 // "32-bit" or "64-bit": the width of this program and of the ones it measures.

@@ -4,13 +4,18 @@
 //     document painted, against a bare program that shows one RTF file in one
 //     RichEdit20A window.
 //
-//   cmake/wine-run.sh PREFIX viewer_bench.exe [FOLDER]   (FOLDER: scratch files)
+//   - Large files: 10 and 100 MB PAD files, each tab clicked; how long the
+//     tabs take and the longest time the window does not answer or repaint.
+//
+//   cmake/wine-run.sh PREFIX viewer_bench.exe [FOLDER [startup|large]]
+//   (FOLDER: scratch files, kept for later runs; the last word runs one part)
 #include <windows.h>
 
 #include <cstdio>
 #include <string>
 
 #include "bench/windows/bench_setup.h"
+#include "bench/windows/large_file_bench.h"
 #include "bench/windows/startup_bench.h"
 
 int main(int argc, char** argv) {
@@ -30,6 +35,9 @@ int main(int argc, char** argv) {
         if (c == '/') c = '\\';
     }
     std::setvbuf(stdout, nullptr, _IONBF, 0);
-    bool met = quillot::bench::RunStartupBench(setup);
+    const std::string only = argc > 2 ? argv[2] : "";
+    bool met = true;
+    if (only != "large") met = quillot::bench::RunStartupBench(setup) && met;
+    if (only != "startup") met = quillot::bench::RunLargeFileBench(setup) && met;
     return met ? 0 : 1;
 }
