@@ -38,18 +38,28 @@ DWORD CALLBACK ReadFromFile(DWORD_PTR cookie, LPBYTE buffer, LONG size, LONG* re
 
 // What is left of a UTF-16 text that EM_STREAMIN takes in.
 struct WideTextSource {
-    const char* next;
-    size_t bytesLeft;
+    const wchar_t* next;
+    size_t unitsLeft;
 };
 
+// The control takes in what each call gives as a piece of its own, and a CR
+// at the end of one piece followed by an LF at the start of the next makes
+// two line ends of one: a piece never ends inside a run of CRs.
 DWORD CALLBACK ReadFromWideText(DWORD_PTR cookie, LPBYTE buffer, LONG size, LONG* read) {
     auto* source = reinterpret_cast<WideTextSource*>(cookie);
-    const size_t wanted = static_cast<size_t>(size > 0 ? size : 0) & ~size_t{1};  // whole units
-    const size_t count = source->bytesLeft < wanted ? source->bytesLeft : wanted;
-    std::memcpy(buffer, source->next, count);
+    const size_t left = source->unitsLeft;
+    const size_t wanted = static_cast<size_t>(size > 0 ? size : 0) / sizeof(wchar_t);
+    size_t count = left < wanted ? left : wanted;
+    if (count < left) {
+        size_t whole = count;
+        while (whole > 0 && source->next[whole - 1] == L'\r')
+            --whole;
+        if (whole > 0) count = whole;
+    }
+    std::memcpy(buffer, source->next, count * sizeof(wchar_t));
     source->next += count;
-    source->bytesLeft -= count;
-    *read = static_cast<LONG>(count);
+    source->unitsLeft -= count;
+    *read = static_cast<LONG>(count * sizeof(wchar_t));
     return 0;
 }
 
@@ -288,8 +298,7 @@ bool DocumentView::ShowPlainText(std::wstring text) {
     Empty();
     plainText_ = std::move(text);
     const size_t first = PieceEnd(plainText_, 0, kFirstPieceUnits);
-    WideTextSource source = {reinterpret_cast<const char*>(plainText_.data()),
-                             first * sizeof(wchar_t)};
+    WideTextSource source = {plainText_.data(), first};
     const bool loaded =
         StreamIn(SF_TEXT | SF_UNICODE, ReadFromWideText, reinterpret_cast<DWORD_PTR>(&source));
     if (loaded && first < plainText_.size()) {
@@ -316,8 +325,7 @@ bool DocumentView::AppendPiece() {
         SendMessageA(hwnd_, EM_GETTEXTLENGTHEX, reinterpret_cast<WPARAM>(&lengthRequest), 0));
     CHARRANGE atEnd = {length, length};
     SendMessageA(hwnd_, EM_EXSETSEL, 0, reinterpret_cast<LPARAM>(&atEnd));
-    WideTextSource source = {reinterpret_cast<const char*>(text.data() + fill.next),
-                             (end - fill.next) * sizeof(wchar_t)};
+    WideTextSource source = {text.data() + fill.next, end - fill.next};
     EDITSTREAM stream = {};
     stream.dwCookie = reinterpret_cast<DWORD_PTR>(&source);
     stream.pfnCallback = ReadFromWideText;

@@ -48,7 +48,7 @@ class DocumentView {
     bool LoadFile(const std::string& path, ViewFormat format,
                   TextEncoding textEncoding = TextEncoding::Windows1252);
     // True while the rest of a plain text goes in between messages.
-    bool Filling() const { return fill_ != nullptr; }
+    bool Filling() const { return fill_ != nullptr && IsWindow(hwnd_); }
     // Empties the view.
     void Clear();
     void SetBackground(COLORREF color);
