@@ -15,8 +15,8 @@ struct BenchSetup {
     std::string floor;      // window_floor.exe         // bare_richedit.exe
     std::string render;     // quillot-render.exe
     std::string corpus;     // the real corpus, with trailing "\"
-    int repetitions = 15;   // start-up pairs
-    int profileRuns = 9;    // runs of the profiling program
+    int repetitions = 21;   // start-up pairs
+    int profileRuns = 11;   // runs of the profiling program
     int largeFileRuns = 3;  // runs of each large file
 };
 

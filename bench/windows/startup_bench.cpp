@@ -4,8 +4,6 @@
 
 #include <cstdio>
 #include <fstream>
-#include <map>
-#include <sstream>
 #include <string>
 #include <vector>
 
@@ -44,6 +42,7 @@ Marks ProfileOnce(const std::string& profile, const std::string& argument) {
     ViewerProcess process;
     Marks marks;
     double seconds = 0;
+    DeleteFileA((profile + ".marks").c_str());
     HWND window = process.Start(profile, "\"" + argument + "\"")
                       ? process.WaitUntilPainted(kTimeoutSeconds, seconds)
                       : nullptr;
