@@ -114,9 +114,7 @@ bool TFrm::CreateControls() {
         item.pszText = const_cast<char*>(kTabCaptions[i]);
         SendMessageA(PageControl1, TCM_INSERTITEMA, i, reinterpret_cast<LPARAM>(&item));
     }
-    for (int page = 0; page < 4; ++page) {
-        if (!views_[page].Create(hwnd_, kFirstViewId + page)) return false;
-    }
+    if (!LoadRichEditLibrary()) return false;
     StartupMark("views created");
     return true;
 }
@@ -169,19 +167,39 @@ void TFrm::Layout() {
         bottom -= status.bottom - status.top;
     }
     MoveWindow(PageControl1, 0, 0, client.right, bottom, TRUE);
-    RECT display = {0, 0, client.right, bottom};
-    SendMessageA(PageControl1, TCM_ADJUSTRECT, FALSE, reinterpret_cast<LPARAM>(&display));
+    const RECT display = ViewRect();
     for (DocumentView& view : views_) {
+        if (!view.Handle()) continue;
         MoveWindow(view.Handle(), display.left, display.top, display.right - display.left,
                    display.bottom - display.top, TRUE);
     }
 }
 
+RECT TFrm::ViewRect() const {
+    RECT display;
+    GetClientRect(PageControl1, &display);
+    SendMessageA(PageControl1, TCM_ADJUSTRECT, FALSE, reinterpret_cast<LPARAM>(&display));
+    return display;
+}
+
+bool TFrm::EnsureView(int32_t page) {
+    DocumentView& view = views_[page];
+    if (view.Handle()) return true;
+    if (!view.Create(hwnd_, kFirstViewId + page)) return false;
+    view.SetBackground(bgndColor);
+    if (page == SourcePage) ApplySourceFont();
+    const RECT display = ViewRect();
+    SetWindowPos(view.Handle(), HWND_TOP, display.left, display.top, display.right - display.left,
+                 display.bottom - display.top, SWP_NOACTIVATE);
+    return true;
+}
+
 void TFrm::SetActivePage(int32_t page) {
     activePage_ = page;
     SendMessageA(PageControl1, TCM_SETCURSEL, page == SummaryPage ? -1 : page - 1, 0);
+    EnsureView(page);
     for (int32_t i = 0; i < 4; ++i) {
-        ShowWindow(views_[i].Handle(), i == page ? SW_SHOW : SW_HIDE);
+        if (views_[i].Handle()) ShowWindow(views_[i].Handle(), i == page ? SW_SHOW : SW_HIDE);
     }
     SetWindowPos(views_[page].Handle(), HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
 }
@@ -216,10 +234,12 @@ bool TFrm::StatusBarVisible() const {
     return (GetWindowLongA(StsBar, GWL_STYLE) & WS_VISIBLE) != 0;
 }
 
+// The pages are laid out again only when the status bar comes or goes.
 void TFrm::SetStatusBarVisible(bool visible) {
+    const bool changes = visible != StatusBarVisible();
     ShowWindow(StsBar, visible ? SW_SHOW : SW_HIDE);
     CheckMenuItem(MainMenu, IDM_VIEW_STATUSBAR, visible ? MF_CHECKED : MF_UNCHECKED);
-    Layout();
+    if (changes) Layout();
 }
 
 std::string TFrm::Caption() const {

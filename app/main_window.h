@@ -122,6 +122,9 @@ class TFrm {
   private:
     TFrm(Application& application, const FrmEnvironment& environment);
     bool CreateControls();
+    // Creates the page's view when it does not exist yet.
+    bool EnsureView(int32_t page);
+    RECT ViewRect() const;
     void FormCreate();
     void FormPaint();
     void Layout();

@@ -96,12 +96,13 @@ void TFrm::RememberNormalRect() {
 }
 
 void TFrm::ApplyBackground() {
-    for (DocumentView& view : views_)
-        view.SetBackground(bgndColor);
+    for (DocumentView& view : views_) {
+        if (view.Handle()) view.SetBackground(bgndColor);
+    }
 }
 
 void TFrm::ApplySourceFont() {
-    views_[SourcePage].SetFont(reportFont.ToCharFormat());
+    if (views_[SourcePage].Handle()) views_[SourcePage].SetFont(reportFont.ToCharFormat());
 }
 
 // Font, Label Color and Content Color render the document again, also when
@@ -135,7 +136,7 @@ void TFrm::XMLcolor1Click() {
     COLORREF chosen = reportFont.color;
     if (!dialogs_.ChooseColorValue(hwnd_, chosen)) return;
     reportFont.color = chosen;
-    views_[SourcePage].SetTextColor(chosen);
+    if (views_[SourcePage].Handle()) views_[SourcePage].SetTextColor(chosen);
 }
 
 void TFrm::mnFmtBackgroundClick() {

@@ -18,11 +18,16 @@ std::string ColorLine(const std::string& report) {
     return test::SplitCrLfLines(report).at(2);
 }
 
-CHARFORMAT2A SourceFormat(const TFrm& frm) {
+// The font of the Xml tab's view, which is made when the tab is first shown:
+// the tab is shown for it, then the tab that was active before.
+CHARFORMAT2A SourceFormat(TFrm& frm) {
+    const int32_t active = frm.ActivePage();
+    frm.SelectPage(SourcePage);
     CHARFORMAT2A format = {};
     format.cbSize = sizeof format;
     SendMessageA(frm.View(SourcePage).Handle(), EM_GETCHARFORMAT, SCF_DEFAULT,
                  reinterpret_cast<LPARAM>(&format));
+    frm.SelectPage(active);
     return format;
 }
 
