@@ -7,11 +7,13 @@
 //   - Large files: 10 and 100 MB PAD files, each tab clicked; how long the
 //     tabs take and the longest time the window does not answer or repaint.
 //
-//   cmake/wine-run.sh PREFIX viewer_bench.exe [FOLDER [startup|large]]
-//   (FOLDER: scratch files, kept for later runs; the last word runs one part)
+//   cmake/wine-run.sh PREFIX viewer_bench.exe [FOLDER [startup|large|all [ROUNDS]]]
+//   (FOLDER: scratch files, kept for later runs; the word after it runs one
+//   part or both; ROUNDS: start-up rounds, 21 by default)
 #include <windows.h>
 
 #include <cstdio>
+#include <cstdlib>
 #include <string>
 
 #include "bench/windows/bench_setup.h"
@@ -36,6 +38,7 @@ int main(int argc, char** argv) {
     }
     std::setvbuf(stdout, nullptr, _IONBF, 0);
     const std::string only = argc > 2 ? argv[2] : "";
+    if (argc > 3 && std::atoi(argv[3]) > 0) setup.repetitions = std::atoi(argv[3]);
     bool met = true;
     if (only != "large") met = quillot::bench::RunStartupBench(setup) && met;
     if (only != "startup") met = quillot::bench::RunLargeFileBench(setup) && met;
