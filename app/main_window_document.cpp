@@ -6,6 +6,7 @@
 
 #include <cstdint>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "app/background_work.h"
@@ -166,7 +167,25 @@ void TFrm::ReadAndRender(const std::string& fileName) {
     };
     try {
         if (!FirstPaintPending && IsLargeFile(fileName)) {
-            background_.Run(work, hwnd_, [this] { CloseAfterLoad(); });
+            // The worker reads into a document of its own, which this
+            // thread takes over at the end of the road, wherever it ends.
+            DocumentState document;
+            const auto onWorker = [&] {
+                try {
+                    work();
+                } catch (...) {
+                    document = TakeCurrentDocument();
+                    throw;
+                }
+                document = TakeCurrentDocument();
+            };
+            try {
+                background_.Run(onWorker, hwnd_, [this] { CloseAfterLoad(); });
+            } catch (...) {
+                PutCurrentDocument(std::move(document));
+                throw;
+            }
+            PutCurrentDocument(std::move(document));
         } else {
             work();
         }

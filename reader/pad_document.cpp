@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <limits>
 #include <stdexcept>
+#include <utility>
 
 #include "reader/text_util.h"
 #include "reader/vocabulary.h"
@@ -21,6 +22,23 @@ LineTable& CurrentSourceLines() {
 
 FieldTable& CurrentPadFieldList() {
     return PadFieldList;
+}
+
+DocumentState TakeCurrentDocument() {
+    DocumentState document{std::move(SourceLines), SourceEncoding, std::move(PadFieldList),
+                           EnglishOnly};
+    SourceLines.Clear();
+    SourceEncoding = TextEncoding::Windows1252;
+    PadFieldList.Clear();
+    EnglishOnly = false;
+    return document;
+}
+
+void PutCurrentDocument(DocumentState&& document) {
+    SourceLines = std::move(document.lines);
+    SourceEncoding = document.encoding;
+    PadFieldList = std::move(document.fields);
+    EnglishOnly = document.englishOnly;
 }
 
 FieldTable::FieldTable() {

@@ -140,6 +140,19 @@ extern std::string TempFolder;
 LineTable& CurrentSourceLines();
 FieldTable& CurrentPadFieldList();
 
+// The current document as a whole, to be handed from the thread that read it
+// to another: TakeCurrentDocument moves it out of the calling thread (which is
+// left with an empty document), PutCurrentDocument makes it the calling
+// thread's own.
+struct DocumentState {
+    LineTable lines;
+    TextEncoding encoding = TextEncoding::Windows1252;
+    FieldTable fields;
+    bool englishOnly = false;
+};
+DocumentState TakeCurrentDocument();
+void PutCurrentDocument(DocumentState&& document);
+
 // The display value of a tag of the current document, or empty text.
 std::string GetFieldValue(std::string_view tagName);
 // The same, as a view into PadFieldList (valid until the list changes).

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "app/document_view.h"
+#include "reader/pad_document.h"
 #include "report/report_settings.h"
 #include "resources/resource.h"
 #include "tests/app/frm_fixture.h"
@@ -147,6 +148,22 @@ TEST_F(LargeDocumentTest, EscapeWhileALargeDocumentIsReadHidesTheWindowAtOnce) {
     Pump();
     EXPECT_EQ(frm.Handle(), nullptr);
     EXPECT_EQ(IniValue("Main", "fName"), path);
+}
+
+// The document that the worker read becomes the window's own: its lookups
+// answer from it, and the Xml tab decodes it as the worker found it encoded.
+TEST_F(LargeDocumentTest, ALargeDocumentReadByTheWorkerBecomesTheWindowsOwn) {
+    TFrm& frm = Open({documents_.Write("small.xml", Lines(10, "small"))});
+    const std::string large =
+        "<Program_Name>Caf\xC3\xA9</Program_Name>\r\n" + Lines(45000, "\xE8\x80\x80");
+    dialogs_.openAnswer = documents_.Write("large.xml", large);
+    frm.RunCommand(IDM_FILE_OPEN);
+    ASSERT_EQ(frm.Caption(), "Quillot - large.xml");
+    EXPECT_EQ(SourceEncoding, TextEncoding::Utf8);
+    EXPECT_EQ(GetFieldValue("Program_Name"), "Caf\xC3\xA9");
+    frm.SelectPage(SourcePage);
+    const std::wstring start = L"<Program_Name>Caf\u00e9</Program_Name>\r<Line>0 \u8000";
+    EXPECT_EQ(frm.View(SourcePage).UnicodeText().compare(0, start.size(), start), 0);
 }
 
 TEST_F(LargeDocumentTest, FailureWhileALargeDocumentIsRenderedIsShownAndStopsTheRoad) {
