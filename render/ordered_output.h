@@ -71,8 +71,8 @@ class OrderedOutput {
     OrderedOutput(std::ostream& out, std::ostream& err) : out_(out), err_(err) {}
 
     // Waits until the finished files hold back little enough for another
-    // file to start. Files are then opened as FileOutput in the order of
-    // their index, from 0 on, each exactly once.
+    // file to start. Each index from 0 on gets its FileOutput exactly once,
+    // none skipped; the files are passed on in the order of their index.
     void WaitForRoom();
     // True once a write to the standard output has failed.
     bool OutFailed() const { return outFailed_.load(std::memory_order_acquire); }
