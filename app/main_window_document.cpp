@@ -14,6 +14,7 @@
 #include "app/main_window.h"
 #include "app/report_cleanup.h"
 #include "app/report_folder.h"
+#include "app/start_lock.h"
 #include "app/startup_marks.h"
 #include "reader/field_extractor.h"
 #include "reader/file_system.h"
@@ -284,8 +285,13 @@ void TFrm::ReceiveHandOver(const MSG& message) {
         return;
     }
     PauseWithoutStopping(kHandOverPauseMs);
-    BeginSection("", "Main", ReadMode);
-    const std::string name = ExchangeString("fName", "??.xml");
+    std::string name;
+    {
+        // Not while another start writes the INI file.
+        StartLock lock(true);
+        BeginSection("", "Main", ReadMode);
+        name = ExchangeString("fName", "??.xml");
+    }
     Guarded([this, &name] { LoadDocument(name, true); });
 }
 

@@ -9,6 +9,7 @@
 #include "app/main_window.h"
 #include "app/report_cleanup.h"
 #include "app/report_folder.h"
+#include "app/start_lock.h"
 #include "app/startup_marks.h"
 #include "reader/text_util.h"
 #include "settings/program_location.h"
@@ -20,38 +21,6 @@
 
 namespace quillot {
 namespace {
-
-// Of several processes started at once, the one holding this lock searches
-// for a running instance and, finding none, creates its windows; the others
-// wait, then find those windows and hand over. A holder that takes longer
-// than the timeout does not keep the others waiting for ever.
-constexpr const char* kStartLockName = "Local\\Quillot.SingleInstance";
-constexpr DWORD kStartLockTimeoutMs = 20000;
-
-class StartLock {
-  public:
-    StartLock() : mutex_(CreateMutexA(nullptr, FALSE, kStartLockName)) { Acquire(); }
-    ~StartLock() {
-        Release();
-        if (mutex_) CloseHandle(mutex_);
-    }
-    StartLock(const StartLock&) = delete;
-    StartLock& operator=(const StartLock&) = delete;
-
-    void Acquire() {
-        if (!mutex_ || held_) return;
-        const DWORD result = WaitForSingleObject(mutex_, kStartLockTimeoutMs);
-        held_ = result == WAIT_OBJECT_0 || result == WAIT_ABANDONED;
-    }
-    void Release() {
-        if (held_) ReleaseMutex(mutex_);
-        held_ = false;
-    }
-
-  private:
-    HANDLE mutex_;
-    bool held_ = false;
-};
 
 struct InstanceSearch {
     std::string prefix;
@@ -168,6 +137,9 @@ int RunQuillot(HINSTANCE instance, const std::vector<std::string>& arguments) {
     HWND target = nullptr;
     if (FindRunningInstance(RunningInstancePrefix, arguments.empty(), target)) {
         HandOver(arguments, target);
+        // The trace settings are written at exit: nobody reads the INI
+        // file before that is done.
+        lock.HoldUntilExit();
         return 0;
     }
     StartupMark("running instance searched");
