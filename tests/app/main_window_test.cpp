@@ -201,11 +201,14 @@ TEST_F(FrmTest, RenderingFailureIsShownAndStopsTheRoad) {
 }
 
 TEST_F(FrmTest, XmlTabShowsTheDocumentAsPlainTextEvenWhenItLooksLikeRtf) {
-    const std::string text = "{\\rtf1{\\*\\x <Program_Name>Legit</Program_Name>}Other}";
-    TFrm& frm = Open({documents_.Write("disguised.xml", text)});
-    EXPECT_NE(frm.View(StandardPage).Text().find("Legit"), std::string::npos);
-    frm.SelectPage(SourcePage);
-    EXPECT_EQ(frm.View(SourcePage).Text(), text);
+    // Read as UTF-8 (ASCII only) and as single-byte text (an \xE9 byte).
+    for (const std::string other : {"Other", "Caf\xE9"}) {
+        const std::string text = "{\\rtf1{\\*\\x <Program_Name>Legit</Program_Name>}" + other + "}";
+        TFrm& frm = Open({documents_.Write("disguised.xml", text)});
+        EXPECT_NE(frm.View(StandardPage).Text().find("Legit"), std::string::npos);
+        frm.SelectPage(SourcePage);
+        EXPECT_EQ(frm.View(SourcePage).Text(), text);
+    }
 }
 
 TEST_F(FrmTest, ViewsShowOnlyTheDocumentTheCaptionNames) {
