@@ -396,7 +396,7 @@ bool TFrm::OnClose() {
     closing_ = true;
     bool mayClose = true;
     try {
-        mayClose = FormCloseQuery();
+        if (!savedForSessionEnd_) mayClose = FormCloseQuery();
     } catch (const std::exception&) {
         mayClose = true;
     }
@@ -410,8 +410,28 @@ bool TFrm::OnClose() {
 // (report files, trace settings).
 void TFrm::OnEndSession(bool ending) {
     if (!ending) return;
-    background_.Finish();
+    if (background_.Running()) {
+        // The window's own load of a large document is still under way below
+        // this message: its reading is waited for and the settings are saved
+        // here; the window goes once the load is done.
+        background_.Finish();
+        closing_ = true;
+        try {
+            FormCloseQuery();
+        } catch (const std::exception&) {
+        }
+        closing_ = false;
+        savedForSessionEnd_ = true;
+        EndForSession();
+        CloseAfterLoad();
+        return;
+    }
     OnClose();
+    EndForSession();
+}
+
+void TFrm::EndForSession() {
+    if (environment_.sessionEnds) environment_.sessionEnds();
     if (environment_.endsMessageLoop) std::exit(0);
 }
 

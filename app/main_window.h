@@ -6,6 +6,7 @@
 
 #include <cstdint>
 #include <exception>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -41,6 +42,8 @@ struct FrmEnvironment {
     // A real run: closing the window posts WM_QUIT, and the end of the
     // session ends the process.
     bool endsMessageLoop = true;
+    // Called where the end of the session ends a real run, just before.
+    std::function<void()> sessionEnds;
 };
 
 // Page indices of PageControl1; page 0 has no tab.
@@ -161,6 +164,7 @@ class TFrm {
     void OnNotify(const NMHDR& header);
     bool OnClose();
     void OnEndSession(bool ending);
+    void EndForSession();
     // Posted by the first paint when no report folder can be had.
     static constexpr UINT kNoReportFolderMessage = WM_APP + 1;
 
@@ -191,6 +195,9 @@ class TFrm {
     // A document is being read and rendered by a worker thread.
     BackgroundWork background_;
     bool closeAfterLoad_ = false;
+    // The settings were saved for the end of the session while a load was
+    // under way; the close that follows the load saves nothing more.
+    bool savedForSessionEnd_ = false;
 };
 
 }  // namespace quillot

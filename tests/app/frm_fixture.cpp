@@ -89,6 +89,7 @@ TFrm& FrmTest::Open(std::vector<std::string> arguments) {
     environment.arguments = std::move(arguments);
     environment.dialogs = &dialogs_;
     environment.endsMessageLoop = false;
+    environment.sessionEnds = sessionEnds_;
     frm_.reset(TFrm::Create(*application_, environment));
     EXPECT_NE(frm_, nullptr);
     Pump();

@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
@@ -67,6 +68,7 @@ class FrmTest : public ::testing::Test {
     TempFolder documents_;
     std::string reportFolder_ = temp_.Path();  // the folder the window is given for its reports
     ScriptedDialogs dialogs_;
+    std::function<void()> sessionEnds_;  // where a real run would end at the end of the session
     std::unique_ptr<Application> application_;
     std::unique_ptr<TFrm> frm_;
 };

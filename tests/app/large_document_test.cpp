@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <thread>
 
 #include "app/document_view.h"
 #include "reader/pad_document.h"
@@ -164,6 +165,28 @@ TEST_F(LargeDocumentTest, ALargeDocumentReadByTheWorkerBecomesTheWindowsOwn) {
     frm.SelectPage(SourcePage);
     const std::wstring start = L"<Program_Name>Caf\u00e9</Program_Name>\r<Line>0 \u8000";
     EXPECT_EQ(frm.View(SourcePage).UnicodeText().compare(0, start.size(), start), 0);
+}
+
+// Windows tells the window that the session ends while it reads a large
+// document: the settings are saved once before a real run would end, and
+// the window goes after the load.
+TEST_F(LargeDocumentTest, TheEndOfTheSessionWhileALargeDocumentIsReadSavesTheSettingsOnce) {
+    std::string savedWidth = "<not ended>";
+    sessionEnds_ = [this, &savedWidth] { savedWidth = IniValue("Main Window", "Width"); };
+    TFrm& frm = Open({documents_.Write("small.xml", Lines(10, "small"))});
+    DeleteFileA(IniPath().c_str());
+    dialogs_.helpCalls.clear();
+    dialogs_.openAnswer = documents_.Write("large.xml", Lines(45000, "large"));
+    // Sent from another thread, the message is taken in by the first look at
+    // the queue, which is the wait for the worker.
+    const HWND window = frm.Handle();
+    std::thread session([window] { SendMessageA(window, WM_ENDSESSION, TRUE, ENDSESSION_LOGOFF); });
+    frm.RunCommand(IDM_FILE_OPEN);
+    session.join();
+    EXPECT_EQ(savedWidth, "435");
+    Pump();
+    EXPECT_EQ(frm.Handle(), nullptr);
+    EXPECT_EQ(dialogs_.helpCalls.size(), 1u);
 }
 
 TEST_F(LargeDocumentTest, FailureWhileALargeDocumentIsRenderedIsShownAndStopsTheRoad) {
