@@ -1,7 +1,7 @@
 #include "trace/memory_figures.h"
 
-#include <malloc.h>
 #include <windows.h>
+#include <malloc.h>
 
 namespace quillot {
 namespace {
