@@ -23,6 +23,7 @@
 #include "reader/text_util.h"
 #include "reader/vocabulary.h"
 #include "report/all_fields_view.h"
+#include "report/report_file.h"
 #include "report/report_settings.h"
 #include "report/standard_view.h"
 #include "report/summary_view.h"
@@ -170,15 +171,24 @@ void TFrm::ReadAndRender(const std::string& fileName) {
         if (!FirstPaintPending && IsLargeFile(fileName)) {
             // The worker reads into a document of its own, which this
             // thread takes over at the end of the road, wherever it ends.
+            // (Where no worker could be started the work runs on this thread,
+            // whose tables stay.)
             DocumentState document;
+            const DWORD windowThread = GetCurrentThreadId();
             const auto onWorker = [&] {
+                const auto handOver = [&document, windowThread] {
+                    document = TakeCurrentDocument();
+                    if (GetCurrentThreadId() == windowThread) return;
+                    ReleaseThreadReportCache();
+                    ReleaseThreadDocument();
+                };
                 try {
                     work();
                 } catch (...) {
-                    document = TakeCurrentDocument();
+                    handOver();
                     throw;
                 }
-                document = TakeCurrentDocument();
+                handOver();
             };
             try {
                 background_.Run(onWorker, hwnd_, [this] { CloseAfterLoad(); });

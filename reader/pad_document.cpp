@@ -10,9 +10,9 @@
 
 namespace quillot {
 
-thread_local LineTable SourceLines;
+thread_local LineTable& SourceLines = *new LineTable;
 thread_local TextEncoding SourceEncoding = TextEncoding::Windows1252;
-thread_local FieldTable PadFieldList;
+thread_local FieldTable& PadFieldList = *new FieldTable;
 thread_local bool EnglishOnly = false;
 std::string TempFolder;
 
@@ -22,6 +22,11 @@ LineTable& CurrentSourceLines() {
 
 FieldTable& CurrentPadFieldList() {
     return PadFieldList;
+}
+
+void ReleaseThreadDocument() {
+    delete &SourceLines;
+    delete &PadFieldList;
 }
 
 DocumentState TakeCurrentDocument() {

@@ -121,13 +121,19 @@ class FieldTable {
     mutable std::vector<uint32_t> tagStarts_;  // tag t: byTag_[tagStarts_[t], tagStarts_[t + 1])
 };
 
+// The document tables of a thread are made on its first use of them and
+// live as long as the thread; a thread other than the first one calls
+// ReleaseThreadDocument as its last step. (They are references rather than
+// objects: with the emulated thread-local storage of MinGW, a thread-local
+// object's destructor may run after its storage was freed at thread exit.)
+
 // The lines of the current document (filled by ReadSourceLines).
-extern thread_local LineTable SourceLines;
+extern thread_local LineTable& SourceLines;
 // How the current document's text is encoded, decided from its whole file as
 // it is read. Single-byte until a file has been read to its end.
 extern thread_local TextEncoding SourceEncoding;
 // The fields of the current document (filled by ExtractPadFields).
-extern thread_local FieldTable PadFieldList;
+extern thread_local FieldTable& PadFieldList;
 // While on, GetFieldValue answers only fields outside Program_Descriptions or
 // in its English section.
 extern thread_local bool EnglishOnly;
@@ -138,6 +144,9 @@ extern std::string TempFolder;
 // at every step of a loop: each use of a per-thread name looks the thread's
 // object up, a reference from here is looked up once.
 LineTable& CurrentSourceLines();
+// Gives back the calling thread's document tables; the thread must not use
+// them afterwards.
+void ReleaseThreadDocument();
 FieldTable& CurrentPadFieldList();
 
 // The current document as a whole, to be handed from the thread that read it

@@ -23,6 +23,7 @@
 #include "render/fields_json.h"
 #include "render/ordered_output.h"
 #include "render/render_platform.h"
+#include "report/report_file.h"
 
 namespace quillot {
 namespace {
@@ -136,7 +137,11 @@ class BatchRun {
         std::vector<std::thread> workers;
         for (size_t i = 1; i < jobs; ++i) {
             try {
-                workers.emplace_back([this] { Work(); });
+                workers.emplace_back([this] {
+                    Work();
+                    ReleaseThreadReportCache();
+                    ReleaseThreadDocument();
+                });
             } catch (const std::system_error&) {
                 break;  // fewer workers then
             }

@@ -32,16 +32,22 @@ std::unique_ptr<ReportSink> OpenSink(const ReportSettings& settings, const char*
     return std::make_unique<FileSink>(settings.folder + name);
 }
 
+// The last header lines made on this thread, made on first use and given
+// back by ReleaseThreadReportCache (no thread-local object with a destructor:
+// see ReleaseThreadDocument).
+struct Made {
+    std::string fontTableEntry;
+    int32_t labelColor = 0;
+    int32_t contentColor = 0;
+    std::string lines;
+};
+thread_local Made* tMade = nullptr;
+
 // The three common header lines, made once for the settings of a run of
 // reports rather than for each report.
 const std::string& HeaderLines(const ReportSettings& settings) {
-    struct Made {
-        std::string fontTableEntry;
-        int32_t labelColor = 0;
-        int32_t contentColor = 0;
-        std::string lines;
-    };
-    thread_local Made made;
+    if (!tMade) tMade = new Made;
+    Made& made = *tMade;
     if (made.lines.empty() || made.fontTableEntry != settings.fontTableEntry ||
         made.labelColor != settings.labelColor || made.contentColor != settings.contentColor) {
         made.fontTableEntry = settings.fontTableEntry;
@@ -54,6 +60,11 @@ const std::string& HeaderLines(const ReportSettings& settings) {
 }
 
 }  // namespace
+
+void ReleaseThreadReportCache() {
+    delete tMade;
+    tMade = nullptr;
+}
 
 ReportFile::ReportFile(const ReportSettings& settings, const char* name, bool withParagraphFormat)
     : sink_(OpenSink(settings, name)), buffer_(new char[kBufferSize]) {

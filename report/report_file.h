@@ -22,6 +22,10 @@ class ReportSink {
     virtual void Close() = 0;
 };
 
+// Gives back what the calling thread keeps between reports; called as a
+// thread's last step by threads that wrote reports.
+void ReleaseThreadReportCache();
+
 class ReportFile {
   public:
     // Opens the report `name` (settings.folder + name, or its text in
