@@ -144,10 +144,10 @@ extern std::string TempFolder;
 // at every step of a loop: each use of a per-thread name looks the thread's
 // object up, a reference from here is looked up once.
 LineTable& CurrentSourceLines();
+FieldTable& CurrentPadFieldList();
 // Gives back the calling thread's document tables; the thread must not use
 // them afterwards.
 void ReleaseThreadDocument();
-FieldTable& CurrentPadFieldList();
 
 // The current document as a whole, to be handed from the thread that read it
 // to another: TakeCurrentDocument moves it out of the calling thread (which is
