@@ -11,7 +11,7 @@
 #include <windows.h>
 #include <richedit.h>
 
-#include <string>
+#include "bench/windows/rtf_stream_in.h"
 
 #ifdef BARE_PROFILE
 #include "bench/windows/mark_recorder.h"
@@ -21,14 +21,6 @@
 #endif
 
 namespace {
-
-DWORD CALLBACK ReadFromFile(DWORD_PTR cookie, LPBYTE buffer, LONG size, LONG* read) {
-    DWORD got = 0;
-    const BOOL ok =
-        ReadFile(reinterpret_cast<HANDLE>(cookie), buffer, static_cast<DWORD>(size), &got, nullptr);
-    *read = static_cast<LONG>(got);
-    return ok ? 0 : 1;
-}
 
 WNDPROC richEditProcedure = nullptr;
 
@@ -55,18 +47,7 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR commandLine, int) {
         SetWindowLongPtrA(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(TopLevelProcedure)));
     MARK("window created");
 
-    std::string path(commandLine);
-    if (path.size() >= 2 && path.front() == '"' && path.back() == '"') {
-        path = path.substr(1, path.size() - 2);
-    }
-    HANDLE file = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
-                              FILE_FLAG_SEQUENTIAL_SCAN, nullptr);
-    if (file == INVALID_HANDLE_VALUE) return 1;
-    EDITSTREAM stream = {};
-    stream.dwCookie = reinterpret_cast<DWORD_PTR>(file);
-    stream.pfnCallback = ReadFromFile;
-    SendMessageA(window, EM_STREAMIN, SF_RTF, reinterpret_cast<LPARAM>(&stream));
-    CloseHandle(file);
+    if (!quillot::bench::StreamInRtfFile(window, commandLine)) return 1;
     MARK("document streamed in");
 
     ShowWindow(window, SW_SHOWNORMAL);

@@ -66,11 +66,11 @@ std::string ReadWholeFile(const std::string& path) {
 
 // A real PAD file repeated until the size is reached; kept for later runs.
 std::string MakeLargeFile(const BenchSetup& setup, const std::string& folder,
-                          const LargeFile& spec) {
+                          const LargeFile& shape) {
     const std::string path =
-        folder + "\\" + std::to_string(spec.bytes / kMegabyte) + "mb_" + spec.corpusFile;
-    if (FileSize(path) >= spec.bytes) return path;
-    const std::string piece = ReadWholeFile(setup.corpus + spec.corpusFile);
+        folder + "\\" + std::to_string(shape.bytes / kMegabyte) + "mb_" + shape.corpusFile;
+    if (FileSize(path) >= shape.bytes) return path;
+    const std::string piece = ReadWholeFile(setup.corpus + shape.corpusFile);
     if (piece.empty()) return std::string();
     std::string block;
     while (block.size() < 4 * kMegabyte)
@@ -78,13 +78,13 @@ std::string MakeLargeFile(const BenchSetup& setup, const std::string& folder,
     HANDLE file = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
     if (file == INVALID_HANDLE_VALUE) return std::string();
     unsigned long long written = 0;
-    while (written < spec.bytes) {
+    while (written < shape.bytes) {
         DWORD done = 0;
         if (!WriteFile(file, block.data(), static_cast<DWORD>(block.size()), &done, nullptr)) break;
         written += done;
     }
     CloseHandle(file);
-    return written >= spec.bytes ? path : std::string();
+    return written >= shape.bytes ? path : std::string();
 }
 
 // The longest time the window took to answer a message and to repaint
@@ -313,10 +313,10 @@ bool RunLargeFileBench(const BenchSetup& setup) {
     std::printf("  %-22s %6s %6s %6s %10s %6s %7s  %s\n", "file", "start", "All", "Xml",
                 "Xml whole", "Std", "Escape", "stall while the Xml tab fills");
     bool met = true;
-    for (const LargeFile& spec : kLargeFiles) {
-        const std::string file = MakeLargeFile(setup, folder, spec);
+    for (const LargeFile& shape : kLargeFiles) {
+        const std::string file = MakeLargeFile(setup, folder, shape);
         if (file.empty()) {
-            std::printf("  %s: could not write the file\n", spec.label);
+            std::printf("  %s: could not write the file\n", shape.label);
             return false;
         }
         Figures figures;
@@ -329,7 +329,7 @@ bool RunLargeFileBench(const BenchSetup& setup) {
             const double handOver =
                 ran ? HandOverOnce(quillot, small, file, figures.handOverStall) : -1;
             if (handOver < 0) {
-                std::printf("  %s: the step \"%s\" did not end in time\n", spec.label, step);
+                std::printf("  %s: the step \"%s\" did not end in time\n", shape.label, step);
                 return false;
             }
             figures.handOver.push_back(handOver);
@@ -340,10 +340,10 @@ bool RunLargeFileBench(const BenchSetup& setup) {
         const double stall =
             std::max({figures.stall.answer, figures.stall.repaint, Median(figures.escape),
                       figures.handOverStall.answer, figures.handOverStall.repaint});
-        const bool tabsMet = spec.bytes > 10 * kMegabyte || slowestTab <= kTargetTabSeconds;
+        const bool tabsMet = shape.bytes > 10 * kMegabyte || slowestTab <= kTargetTabSeconds;
         const bool stallMet = stall <= kTargetStallSeconds;
         met = met && tabsMet && stallMet;
-        std::printf("  %-22s %6.2f %6.2f %6.2f %10.2f %6.2f %7.3f  %.3f, %.3f\n", spec.label,
+        std::printf("  %-22s %6.2f %6.2f %6.2f %10.2f %6.2f %7.3f  %.3f, %.3f\n", shape.label,
                     Median(figures.start), Median(figures.all), Median(figures.xmlShown),
                     Median(figures.xmlComplete), Median(figures.std), Median(figures.escape),
                     figures.stall.answer, figures.stall.repaint);
