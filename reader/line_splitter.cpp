@@ -19,21 +19,116 @@ LineSplitter::LineSplitter() {
     SourceEncoding = TextEncoding::Windows1252;
 }
 
+namespace {
+
+constexpr std::string_view kCommentOpen = "<!--";
+constexpr std::string_view kCommentClose = "-->";
+
+// Whether the "<" at p, with the bytes after it that [p, end) holds (up to
+// three), is "<!--" or the beginning of it. Most "<" open a tag, and the
+// byte after them tells.
+inline bool MayOpenComment(const char* p, const char* end) {
+    const ptrdiff_t left = end - p;
+    if (left < 2) return true;
+    if (p[1] != '!') return false;
+    return (left < 3 || p[2] == '-') && (left < 4 || p[3] == '-');
+}
+
+// The end of the first "-->" in [p, end), or nullptr.
+const char* FindCommentClose(const char* p, const char* end) {
+    const std::string_view text(p, static_cast<size_t>(end - p));
+    const size_t at = text.find(kCommentClose);
+    return at == std::string_view::npos ? nullptr : p + at + kCommentClose.size();
+}
+
+}  // namespace
+
 void LineSplitter::Feed(const char* data, size_t size) {
     encoding_.Feed(data, size);
-    LineTable& lines = CurrentSourceLines();
     const char* const end = data + size;
-    const char* run = data;  // start of the bytes not yet handed to the open line
-    for (const char* p = FindFirstOfThree(data, end, '\r', '\n', '<'); p != end;
-         p = FindFirstOfThree(p + 1, end, '\r', '\n', '<')) {
+    const char* p = data;
+    if (!held_.empty()) {
+        p = ContinueHeld(p, end);
+        if (!held_.empty()) return;
+    }
+    Cut(p, end);
+}
+
+void LineSplitter::Cut(const char* p, const char* end) {
+    LineTable& lines = CurrentSourceLines();
+    const char* run = p;  // start of the bytes not yet handed to the open line
+    const bool comments = !noComments_;
+    for (p = FindFirstOfThree(p, end, '\r', '\n', '<'); p != end;
+         p = FindFirstOfThree(p, end, '\r', '\n', '<')) {
+        if (*p == '<' && comments && MayOpenComment(p, end)) {
+            // The text before a comment goes on after it, on the same line.
+            lines.AppendToOpenLine(run, static_cast<size_t>(p - run));
+            const char* close = static_cast<size_t>(end - p) >= kCommentOpen.size()
+                                    ? FindCommentClose(p + kCommentOpen.size(), end)
+                                    : nullptr;
+            if (close == nullptr) {
+                held_.assign(p, static_cast<size_t>(end - p));
+                inComment_ = held_.size() >= kCommentOpen.size();
+                return;
+            }
+            p = run = close;
+            continue;
+        }
         lines.EndOpenLineWith(run, static_cast<size_t>(p - run));
         if (*p == '<') lines.AppendToOpenLine('<');
-        run = p + 1;
+        run = ++p;
     }
     lines.AppendToOpenLine(run, static_cast<size_t>(end - run));
 }
 
+const char* LineSplitter::ContinueHeld(const char* p, const char* end) {
+    if (!inComment_) {
+        // A "<" at the end of the last block, with perhaps "!" or "!-".
+        while (held_.size() < kCommentOpen.size() && p != end && *p == kCommentOpen[held_.size()])
+            held_.push_back(*p++);
+        if (held_.size() < kCommentOpen.size()) {
+            if (p == end) return end;  // still undecided
+            // A plain "<": it starts a line, with what followed it.
+            LineTable& lines = CurrentSourceLines();
+            lines.EndOpenLine();
+            lines.AppendToOpenLine(held_.data(), held_.size());
+            held_.clear();
+            return p;
+        }
+        inComment_ = true;
+    }
+    const char* close = CommentEndAfterHeld(p, end);
+    if (close == nullptr) {
+        held_.append(p, static_cast<size_t>(end - p));
+        return end;
+    }
+    held_.clear();
+    inComment_ = false;
+    return close;
+}
+
+const char* LineSplitter::CommentEndAfterHeld(const char* p, const char* end) const {
+    // A "-->" that begins in the last two held bytes (never inside the
+    // "<!--" itself) and ends in the new ones.
+    const size_t tailStart =
+        std::max(kCommentOpen.size(), held_.size() - std::min<size_t>(held_.size(), 2));
+    std::string joint = held_.substr(tailStart);
+    const size_t tail = joint.size();
+    joint.append(p, std::min<size_t>(static_cast<size_t>(end - p), 2));
+    const size_t at = joint.find(kCommentClose);
+    if (at != std::string::npos) return p + (at + kCommentClose.size() - tail);
+    return FindCommentClose(p, end);
+}
+
 void LineSplitter::Finish() {
+    if (!held_.empty()) {
+        // No "-->" came: the held bytes are text, and so is every "<!--" in them.
+        noComments_ = true;
+        const std::string held = std::move(held_);
+        held_.clear();
+        inComment_ = false;
+        Cut(held.data(), held.data() + held.size());
+    }
     SourceLines.EndOpenLine();
     SourceEncoding = encoding_.Result();
 }

@@ -79,6 +79,47 @@ TEST_F(ReaderTest, BlockBoundariesDoNotChangeTheLines) {
         EXPECT_EQ(Split(text, block), whole) << block;
 }
 
+TEST_F(ReaderTest, CommentsAreLeftOutBeforeLinesAreCut) {
+    const struct {
+        std::string text;
+        Lines expected;
+    } rows[] = {
+        {"My<!-- x -->Tool", {"MyTool"}},
+        {"<a>1<!-- one\r\n<b>two</b>\n -->2</a>", {"<a>12", "</a>"}},
+        {"a\n<!-- x -->\nb", {"a", "b"}},
+        {"<!---->x", {"x"}},
+        {"<!-->x-->y", {"y"}},
+        {"<!--->x-->y", {"y"}},
+        {"<!-- a --><!-- b -->c", {"c"}},
+        {"a<!-- <!-- -->b-->", {"ab-->"}},
+        {"<a><!-- never closed\n<b>", {"<a>", "<!-- never closed", "<b>"}},
+        {"<!-- x --><!-- y", {"<!-- y"}},
+        {"<!-", {"<!-"}},
+        {"<!-x<!", {"<!-x", "<!"}},
+    };
+    for (const auto& row : rows) {
+        const Lines whole = Split(row.text);
+        EXPECT_EQ(whole, row.expected) << row.text;
+        for (size_t block = 1; block <= 8; ++block)
+            EXPECT_EQ(Split(row.text, block), whole) << row.text << " in blocks of " << block;
+    }
+}
+
+TEST_F(ReaderTest, CommentsGiveTheSameLinesForEveryBlockSize) {
+    // Comments and their marks on block edges of every size that the fuzz
+    // target uses, the file reader's among them.
+    std::string text = std::string(2046, 'x') + "<!-- a\r\n<b>c</b> -->d<e>";
+    for (int i = 0; i < 40; ++i)
+        text += "f<!-" + std::string(i % 7, '-') + "->g<!-- " + std::string(i, '-') + "-->h\n";
+    const Lines whole = Split(text);
+    ASSERT_EQ(whole.front(), std::string(2046, 'x') + "d");
+    for (const size_t block : {size_t{1}, size_t{2}, size_t{3}, size_t{64}, ReadBlockSize}) {
+        EXPECT_EQ(Split(text, block), whole) << block;
+    }
+    for (size_t block = 4; block < 64; ++block)
+        EXPECT_EQ(Split(text, block), whole) << block;
+}
+
 class ReadSourceLinesTest : public ReaderTest {
   protected:
     test::TempFolder folder_;
@@ -110,6 +151,13 @@ TEST_F(ReadSourceLinesTest, LineEndOnTheBlockBoundaryIsOneLineEnd) {
     text = std::string(2048, 'y') + "<c>last";
     ASSERT_TRUE(ReadSourceLines(folder_.Write("lt.xml", text)));
     EXPECT_EQ(SourceLinesAsVector(), (Lines{std::string(2048, 'y'), "<c>last"}));
+}
+
+TEST_F(ReadSourceLinesTest, CommentAcrossTheBlockBoundaryIsLeftOut) {
+    // "<!--" from byte 2047 on, "-->" from byte 4095 on.
+    const std::string text = std::string(2046, 'y') + "<!--" + std::string(2044, 'z') + "-->" + "w";
+    ASSERT_TRUE(ReadSourceLines(folder_.Write("comment.xml", text)));
+    EXPECT_EQ(SourceLinesAsVector(), (Lines{std::string(2046, 'y') + "w"}));
 }
 
 TEST_F(ReadSourceLinesTest, LargeFileLoadsWhole) {
