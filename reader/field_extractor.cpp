@@ -69,9 +69,10 @@ class Extractor {
     void ScanLine(std::string_view line) {
         const LineTag tag = ReadLineTag(line);
         if (!tag.present) {
-            if (!Pending().empty()) {
+            // Text of an open field; it may begin on the line after the tag.
+            if (fieldOpen_) {
                 const size_t from = Pending().size();
-                list_.AppendToPending(CR);
+                if (from > 0) list_.AppendToPending(CR);
                 list_.AppendToPending(TrimView(line));
                 NoteMarkup(from);
             }
@@ -134,7 +135,8 @@ class Extractor {
         TrimPending();
         if (Pending().find('&') != std::string_view::npos) {
             const std::string_view pending = Pending();
-            list_.KeepOfPending(0, DecodeEntitiesInPlace(list_.PendingData(), pending.size()));
+            list_.KeepOfPending(
+                0, DecodeEntitiesInPlace(list_.PendingData(), pending.size(), encoding_));
             TrimPending();
         }
         const std::string_view value = Pending();
@@ -182,6 +184,7 @@ class Extractor {
     }
 
     FieldTable& list_ = CurrentPadFieldList();
+    const TextEncoding encoding_ = SourceEncoding;
     size_t lt_ = std::string::npos;  // first "<" of the pending value
     size_t gt_ = std::string::npos;  // first ">" after it
     bool fieldOpen_ = false;
@@ -208,18 +211,63 @@ void ExtractPadFields() {
     Extractor().Run();
 }
 
-std::string DecodeEntities(std::string_view text) {
+std::string DecodeEntities(std::string_view text, TextEncoding encoding) {
     std::string result(text);
-    result.resize(DecodeEntitiesInPlace(result.data(), result.size()));
+    result.resize(DecodeEntitiesInPlace(result.data(), result.size(), encoding));
     return result;
 }
 
-size_t DecodeEntitiesInPlace(char* text, size_t size) {
+namespace {
+
+// The code point that a numeric character reference names ("#" and 1 to 7
+// decimal digits, or "#x" and 1 to 6 hexadecimal ones, between "&" and
+// ";"), or -1 for any other name.
+int64_t NumericReference(std::string_view name) {
+    if (name.size() < 2 || name[0] != '#') return -1;
+    const bool hex = name[1] == 'x' || name[1] == 'X';
+    const std::string_view digits = name.substr(hex ? 2 : 1);
+    if (digits.empty() || digits.size() > (hex ? 6u : 7u)) return -1;
+    int64_t value = 0;
+    for (const char c : digits) {
+        int digit = -1;
+        if (c >= '0' && c <= '9') {
+            digit = c - '0';
+        } else if (hex && c >= 'a' && c <= 'f') {
+            digit = c - 'a' + 10;
+        } else if (hex && c >= 'A' && c <= 'F') {
+            digit = c - 'A' + 10;
+        }
+        if (digit < 0) return -1;
+        value = value * (hex ? 16 : 10) + digit;
+    }
+    return value;
+}
+
+// The bytes of the code point in the document's encoding, and how many;
+// 0 when the reference is not taken: a control character, a surrogate,
+// beyond U+10FFFF, or a character that Windows-1252 does not have.
+size_t EncodeReference(int64_t codePoint, TextEncoding encoding, char* out) {
+    const bool printable =
+        (codePoint >= 0x20 && codePoint <= 0x7E) || (codePoint >= 0xA0 && codePoint <= 0x10FFFF &&
+                                                     !(codePoint >= 0xD800 && codePoint <= 0xDFFF));
+    if (!printable) return 0;
+    const auto cp = static_cast<uint32_t>(codePoint);
+    if (encoding == TextEncoding::Utf8) return EncodeUtf8(cp, out);
+    const int byte = Windows1252ByteOf(cp);
+    if (byte < 0) return 0;
+    out[0] = static_cast<char>(byte);
+    return 1;
+}
+
+}  // namespace
+
+size_t DecodeEntitiesInPlace(char* text, size_t size, TextEncoding encoding) {
     // Scans once from left to right. A decoded character is never examined
     // again, a name of seven or more characters is skipped up to its ";", an
     // unknown name up to after its ";", and a "&" without a later ";" ends
-    // the decoding. The text only shrinks, so what is written never reaches
-    // what is still to be read.
+    // the decoding. The text only shrinks (a reference is longer than the
+    // bytes it stands for), so what is written never reaches what is still
+    // to be read.
     const std::string_view view(text, size);
     size_t done = 0;  // text before this position has been read
     size_t out = 0;   // and this much of it written
@@ -233,11 +281,23 @@ size_t DecodeEntitiesInPlace(char* text, size_t size) {
         if (amp == std::string_view::npos) break;
         const size_t semi = view.find(';', amp + 1);
         if (semi == std::string_view::npos) break;
+        const std::string_view name = view.substr(amp + 1, semi - amp - 1);
+        if (!name.empty() && name[0] == '#') {
+            char bytes[4];
+            const size_t written = EncodeReference(NumericReference(name), encoding, bytes);
+            if (written > 0) {
+                keep(amp);
+                std::memcpy(text + out, bytes, written);
+                out += written;
+                done = semi + 1;
+                continue;
+            }
+        }
         if (semi - amp >= 8) {
             keep(semi);
             continue;
         }
-        const EntityEntry* entity = FindEntity(view.substr(amp + 1, semi - amp - 1));
+        const EntityEntry* entity = FindEntity(name);
         if (entity != nullptr) {
             keep(amp);
             text[out++] = entity->Character;

@@ -24,6 +24,18 @@ size_t Utf8SequenceAt(std::string_view text, size_t pos, uint32_t& codePoint);
 // True when the whole text is valid UTF-8.
 bool IsValidUtf8(std::string_view text);
 
+// Writes the UTF-8 bytes of a code point (at most U+10FFFF) to `out`, which
+// has room for four; returns how many.
+size_t EncodeUtf8(uint32_t codePoint, char* out);
+
+// The code point of a Windows-1252 byte; the five bytes that Windows-1252
+// leaves unassigned (0x81, 0x8D, 0x8F, 0x90, 0x9D) stand for the C1 controls
+// of the same number.
+uint32_t Windows1252CodePoint(unsigned char byte);
+// The Windows-1252 byte of a code point, or -1 when it has none (the C1
+// controls count as having none).
+int Windows1252ByteOf(uint32_t codePoint);
+
 // Decides the encoding of a file that is fed to it in blocks of any size. The
 // file is UTF-8 when all of it is valid UTF-8 and it does not declare another
 // encoding. It declares one when the first "<?xml" lying wholly within its

@@ -67,8 +67,22 @@ TEST_F(ReaderTest, TagsMatchIgnoringCaseButNotWithAttributes) {
     EXPECT_TRUE(Extract("<Program_Name lang=\"en\">x</Program_Name>").empty());
 }
 
-TEST_F(ReaderTest, TextStartingOnTheNextLineIsLost) {
-    EXPECT_TRUE(Extract("<Char_Desc_2000>\r\nline one\r\nline two\r\n</Char_Desc_2000>").empty());
+TEST_F(ReaderTest, AValueMayStartOnTheLineAfterItsTag) {
+    const struct {
+        std::string text;
+        std::string value;
+    } rows[] = {
+        {"<EULA>\r\n    Permission is granted\r\n</EULA>", "Permission is granted"},
+        {"<EULA>\nline one\nline two\n</EULA>", "line one" + kCr + "line two"},
+        {"<EULA>\rline one\r\r\rline two\r</EULA>", "line one" + kCr + "line two"},
+        {"<EULA>\n\n  \t\n  line one\n\n   line two  \n\n</EULA>", "line one" + kCr + "line two"},
+        {"<EULA>\n  text</EULA>", "text"},
+        {"<EULA>\n a &amp; b\n</EULA>", "a & b"},
+    };
+    for (const auto& row : rows)
+        EXPECT_EQ(Extract(row.text), (std::vector<Record>{{row.value, "", 75, 1}})) << row.text;
+    // A line of text while no field is open still belongs to nothing.
+    EXPECT_TRUE(Extract("<Company_Info>\nstray text\n</Company_Info>").empty());
 }
 
 TEST_F(ReaderTest, SelfClosingTags) {
@@ -122,7 +136,7 @@ TEST_F(ReaderTest, EntityDecoding) {
     } rows[] = {
         {"Tom &amp; Jerry", "Tom & Jerry"},
         {"&amp;lt;", "&lt;"},
-        {"&#169; &Alpha;", "&#169; &Alpha;"},
+        {"&#169; &Alpha;", "\xA9 &Alpha;"},
         {"R&D; &amp;", "R&D; &"},
         {"R&D and &amp;", "R&D and &amp;"},
         {"a & b", "a & b"},
@@ -141,6 +155,63 @@ TEST_F(ReaderTest, EntityDecoding) {
               (std::vector<Record>{{"x", "", 24, 1}}));  // trimmed again after decoding
 }
 
+TEST_F(ReaderTest, NumericReferencesAreDecodedInTheDocumentsEncoding) {
+    const struct {
+        const char* in;
+        const char* windows1252;
+        const char* utf8;
+    } rows[] = {
+        {"Th&#252;ring", "Th\xFCring", "Th\xC3\xBCring"},
+        {"&#x41;&#X42;&#x00043;&#0000068;", "ABCD", "ABCD"},
+        {"Audio &#38; Multimedia", "Audio & Multimedia", "Audio & Multimedia"},
+        {"&#38;amp;", "&amp;", "&amp;"},  // decoded once
+        {"&#31;&#32;&#126;&#127;", "&#31; ~&#127;", "&#31; ~&#127;"},
+        {"&#x9F;&#xA0;", "&#x9F;\xA0", "&#x9F;\xC2\xA0"},
+        {"&#xD800;&#xDFFF;", "&#xD800;&#xDFFF;", "&#xD800;&#xDFFF;"},
+        {"&#x10FFFF;&#x110000;", "&#x10FFFF;&#x110000;", "\xF4\x8F\xBF\xBF&#x110000;"},
+        {"&#8364;&#x141;", "\x80&#x141;", "\xE2\x82\xAC\xC5\x81"},
+        {"&#x2013;&#x2122;&#x178;", "\x96\x99\x9F", "\xE2\x80\x93\xE2\x84\xA2\xC5\xB8"},
+        {"&#;&#x;&#12a;&#xG1;&#-1;", "&#;&#x;&#12a;&#xG1;&#-1;", "&#;&#x;&#12a;&#xG1;&#-1;"},
+        {"&#00000065;&#x0000041;", "&#00000065;&#x0000041;", "&#00000065;&#x0000041;"},
+        {"&#1114111;&#65;", "&#1114111;A",
+         "\xF4\x8F\xBF\xBF"
+         "A"},
+        {"&#12a;&amp;", "&#12a;&", "&#12a;&"},
+    };
+    for (const auto& row : rows) {
+        EXPECT_EQ(DecodeEntities(row.in, TextEncoding::Windows1252), row.windows1252) << row.in;
+        EXPECT_EQ(DecodeEntities(row.in, TextEncoding::Utf8), row.utf8) << row.in;
+    }
+    // Through the reader, in the encoding the file was found to have.
+    EXPECT_EQ(Extract("<Author_Last_Name>Th&#252;ring \xE9</Author_Last_Name>"),
+              (std::vector<Record>{{"Th\xFCring \xE9", "", 12, 1}}));
+    EXPECT_EQ(Extract("<Author_Last_Name>Th&#252;ring \xC3\xA9</Author_Last_Name>"),
+              (std::vector<Record>{{"Th\xC3\xBCring \xC3\xA9", "", 12, 1}}));
+}
+
+TEST_F(ReaderTest, CommentsAreNoContent) {
+    const struct {
+        std::string text;
+        std::vector<Record> records;
+    } rows[] = {
+        {"<!-- <Program_Release_Year>2002</Program_Release_Year> -->", {}},
+        {"<Program_Name>My<!-- x -->Tool</Program_Name>", {{"MyTool", "", 24, 1}}},
+        {"<Keywords>a<!--\n</Keywords>\n<EULA>b</EULA>\n-->\nb</Keywords>",
+         {{"a" + kCr + "b", "", 59, 1}}},
+        {"<Program_Name>a<!-- -- > -->b</Program_Name>", {{"ab", "", 24, 1}}},
+        {"<Program_Name>a<!---->b</Program_Name>", {{"ab", "", 24, 1}}},
+        // "<!-->" and "<!--->" do not end themselves.
+        {"<Program_Name>a<!-->b</Program_Name><EULA>c</EULA>-->d", {}},
+        {"<Program_Name>a<!--->b</Program_Name>--><EULA>c</EULA>", {{"a", "", 75, 1}}},
+        // A "<!--" that nothing closes is no comment.
+        {"<Program_Name>a</Program_Name><!-- <EULA>b</EULA>", {{"a", "", 24, 1}, {"b", "", 75, 1}}},
+        {"<Program_Descriptions>\n<!-- English -->\n<German>\n<Keywords>k</Keywords>",
+         {{"k", "German", 59, 1}}},
+    };
+    for (const auto& row : rows)
+        EXPECT_EQ(Extract(row.text), row.records) << row.text;
+}
+
 TEST_F(ReaderTest, ShortMarkFollowsTheLength) {
     EXPECT_EQ(Extract("<EULA>" + std::string(79, 'a') + "</EULA>")[0].isShort, 1);
     EXPECT_EQ(Extract("<EULA>" + std::string(80, 'a') + "</EULA>")[0].isShort, 0);
@@ -150,11 +221,11 @@ TEST_F(ReaderTest, ShortMarkFollowsTheLength) {
 }
 
 TEST_F(ReaderTest, DescriptionSections) {
-    EXPECT_EQ(Extract("<Program_Descriptions>\n<!-- note -->\n<Keywords>a</Keywords>\n<English>\n"
+    EXPECT_EQ(Extract("<Program_Descriptions>\n<Note/>\n<Keywords>a</Keywords>\n<English>\n"
                       "<Keywords>b</Keywords>\n</English>\n<Keywords>c</Keywords>\n"
                       "</Program_Descriptions>\n<Keywords>d</Keywords>\n<Program_Descriptions>\n"
                       "<German>\n<Keywords>e</Keywords>"),
-              (std::vector<Record>{{"a", "!-- note --", 59, 1},
+              (std::vector<Record>{{"a", "Note", 59, 1},
                                    {"b", "English", 59, 1},
                                    {"c", "English", 59, 1},
                                    {"d", "", 59, 1},
