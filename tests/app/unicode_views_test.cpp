@@ -75,6 +75,15 @@ TEST_F(FrmTest, GermanUtf8DocumentShowsItsUmlautsOnEveryTab) {
     EXPECT_TRUE(Shows(marked.View(SourcePage), "plattformübergreifende"));
 }
 
+TEST_F(FrmTest, NumericReferencesShowAsTheirCharacters) {
+    TFrm& frm = Open({test::CorpusPath("davidwed_MP4Tools_pad.xml")});
+    frm.SelectPage(StandardPage);
+    EXPECT_TRUE(Shows(frm.View(StandardPage), "Company: Alex Thüring - Germany"));
+    EXPECT_TRUE(Shows(frm.View(StandardPage), "Author: Alex Thüring"));
+    frm.SelectPage(AllFieldsPage);
+    EXPECT_TRUE(Shows(frm.View(AllFieldsPage), "Author_Last_Name Thüring"));
+}
+
 TEST_F(FrmTest, ArabicUtf8DocumentShowsItsLettersOnEveryTab) {
     const std::string path = test::CorpusPath("monzer15_yalla-video-releases_pad_file.xml");
     const std::string text = test::ReadWholeFile(path);

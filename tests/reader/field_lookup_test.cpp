@@ -39,6 +39,11 @@ TEST_F(ReaderTest, EnglishOrSectionlessRecordsWinInFileOrder) {
     EXPECT_EQ(GetFieldValue("Keywords"), "tool");
 
     PadFieldList.Clear();
+    AddPadField("tool", "english", kKeywords, 1);
+    AddPadField("Werkzeug", "German", kKeywords, 1);
+    EXPECT_EQ(GetFieldValue("Keywords"), "tool");
+
+    PadFieldList.Clear();
     AddPadField("plain", "", kKeywords, 1);
     AddPadField("english", "English", kKeywords, 1);
     EXPECT_EQ(GetFieldValue("Keywords"), "plain");

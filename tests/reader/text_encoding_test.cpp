@@ -39,8 +39,11 @@ TEST_F(ReaderTest, EncodingIsDecidedByValidityAndDeclaration) {
         {"\xE0\x80\xAF", kSingle},       // overlong
         {"\xED\xA0\x80", kSingle},       // UTF-16 surrogate
         {"\xF4\x90\x80\x80", kSingle},   // above U+10FFFF
-        {"ok \xE2\x82", kSingle},        // cut at the end
-        {"\xC3\xA9\x80", kSingle},       // stray continuation byte
+        {"\xF5\x80\x80\x80", kSingle},   // lead bytes that start no sequence
+        {"\xF6\x80\x80\x80", kSingle},
+        {"\xF7\x80\x80\x80", kSingle},
+        {"ok \xE2\x82", kSingle},   // cut at the end
+        {"\xC3\xA9\x80", kSingle},  // stray continuation byte
         {"<?xml version=\"1.0\" encoding=\"UTF-8\"?>" + cafe, kUtf8},
         {"<?xml version='1.0' encoding='UTF-8'?>" + cafe, kUtf8},
         {"<?xml version=\"1.0\" encoding=\"utf8\"?>" + cafe, kUtf8},

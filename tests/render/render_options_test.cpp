@@ -57,6 +57,7 @@ TEST(RenderOptions, UsageErrors) {
     }
     EXPECT_EQ(Parse({"--help"}).error, "");
     EXPECT_EQ(Parse({"--jobs", "256", "a.xml"}).options.jobs, 256);
+    EXPECT_EQ(Parse({"--pitch-family", "255", "a.xml"}).options.pitchAndFamily, 255);
     EXPECT_TRUE(Parse({"--help"}).options.help);
 }
 

@@ -114,6 +114,39 @@ TEST_F(CorpusReportsTest, EveryRealFileLoadsAndRenders) {
     }
 }
 
+// Values that begin on the line after their tag, and numeric character
+// references: each report line that shows them, as written.
+TEST_F(CorpusReportsTest, ValuesOnTheNextLineAndNumericReferencesReachTheReports) {
+    const struct {
+        const char* file;
+        const char* report;
+        const char* line;  // the start of a line of the report
+    } rows[] = {
+        {"postsai_postsai.github.io_pad_file.xml", AllFieldsReportName,
+         "\\par \\plain\\f0\\fs16\\cf2\\b Permission is hereby granted, free of charge,"},
+        {"teknopaul_binjs_pad_file.xml", AllFieldsReportName,
+         "\\plain\\f0\\fs16\\cf1\\ul EULA\\plain\\f0\\fs16\\cf2\\b  GNU GENERAL PUBLIC LICENSE"},
+        {"Eliminater74_DVDStyler_pad.xml", AllFieldsReportName,
+         "\\plain\\f0\\fs16\\cf1\\ul Company_Name\\plain\\f0\\fs16\\cf2\\b  Alex Th\\u252?ring\\"},
+        {"Eliminater74_DVDStyler_pad.xml", AllFieldsReportName,
+         "\\plain\\f0\\fs16\\cf1\\ul Program_Category_Class\\plain\\f0\\fs16\\cf2\\b  "
+         "Audio & Multimedia::CD Burners\\"},
+        {"Eliminater74_DVDStyler_pad.xml", StandardReportName,
+         "\\cf1 Author: {\\cf2 Alex Th\\u252?ring},"},
+        {"davidwed_MP4Tools_pad.xml", StandardReportName,
+         "\\cf1 Company: {\\cf2 Alex Th\\u252?ring - Germany},"},
+    };
+    for (const auto& row : rows) {
+        LoadCorpusFile(row.file);
+        WriteAllReports(settings_);
+        const Lines lines = test::SplitCrLfLines(test::ReadWholeFile(folder_.File(row.report)));
+        EXPECT_TRUE(
+            std::any_of(lines.begin(), lines.end(),
+                        [&](const std::string& line) { return line.rfind(row.line, 0) == 0; }))
+            << row.file << ", " << row.report << ": no line begins with " << row.line;
+    }
+}
+
 // Several tags on one line, self-closing empty elements, a comment after an
 // end tag, and "Program_Description" (singular) around the English element,
 // which is therefore no language section: every field has an empty section.

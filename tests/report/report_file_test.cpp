@@ -69,6 +69,8 @@ TEST_F(ReportFileTest, CutLastPieceSplitsNoTokenAndClosesItsGroups) {
         {"{\\cf2 a\r" + repeat("\\{", 10000) + "}", repeat("\\{", 4999) + "} \\par"},
         {"{\\cf2 a\r" + repeat("\\{", 4999) + "}", repeat("\\{", 4999) + "} \\par"},  // no cut
         {"x\r" + a9994 + "\\cf2 b" + repeat("c", 99), a9994 + "\\cf2  \\par"},
+        // The blank that ends a control word belongs to it.
+        {"a\r" + repeat("x", 9995) + "\\cf1 y", repeat("x", 9995) + " \\par"},
         {"x\r" + a9994 + "a\\cf-12 b" + repeat("c", 99), a9994 + "a \\par"},
         {"x\r" + a9994 + "\\u8364?" + repeat("c", 99), a9994 + " \\par"},
         {"x\r" + a9994 + "aa\\u-4064 ?" + repeat("c", 99), a9994 + "aa \\par"},
