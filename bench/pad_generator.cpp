@@ -121,6 +121,10 @@ ShapeParts PartsOf(MemoryShape shape) {
                     "</Char_Desc_2000>\r\n"};
         case MemoryShape::EmojiValue:
             return {kUtf8Declaration, "\xF0\x9F\x98\x80", "</Char_Desc_2000>\r\n"};
+        case MemoryShape::LongComment:
+            return {"<!--", "<Program_Name>x</Program_Name>\r\n", "-->\r\n"};
+        case MemoryShape::UnclosedComment:
+            return {"<!--", "<Program_Name>x</Program_Name>\r\n", ""};
     }
     throw std::logic_error("unknown shape");
 }

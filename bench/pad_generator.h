@@ -38,6 +38,11 @@ enum class MemoryShape {
     // two such escapes of 18 characters together).
     ChineseValue,
     EmojiValue,
+    // A comment that fills the file, and a "<!--" that nothing closes
+    // before the text lines of the file: the splitter holds the bytes from
+    // the "<!--" on until it knows which of the two it has.
+    LongComment,
+    UnclosedComment,
 };
 
 // The shape's text, at least `minBytes` long.

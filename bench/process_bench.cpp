@@ -248,6 +248,8 @@ QUILLOT_MEMORY_BENCHMARK(one_large_value_100MB, MemoryShape::OneLargeValue, 100 
 QUILLOT_MEMORY_BENCHMARK(rtf_specials_value_100MB, MemoryShape::RtfSpecialsValue, 100 << 20);
 QUILLOT_MEMORY_BENCHMARK(chinese_value_100MB, MemoryShape::ChineseValue, 100 << 20);
 QUILLOT_MEMORY_BENCHMARK(emoji_value_100MB, MemoryShape::EmojiValue, 100 << 20);
+QUILLOT_MEMORY_BENCHMARK(long_comment_100MB, MemoryShape::LongComment, 100 << 20);
+QUILLOT_MEMORY_BENCHMARK(unclosed_comment_100MB, MemoryShape::UnclosedComment, 100 << 20);
 BENCHMARK(BM_CorpusRenderNewFolder)
     ->Unit(benchmark::kMillisecond)
     ->UseManualTime()
