@@ -11,12 +11,6 @@
 namespace quillot {
 namespace {
 
-// Code points of the bytes 0x80 to 0x9F in Windows-1252.
-constexpr uint16_t kHighControls[32] = {
-    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
-    0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
-    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
-
 void AppendUtf8(std::string& out, uint32_t cp) {
     if (cp < 0x80) {
         out += static_cast<char>(cp);
@@ -34,10 +28,8 @@ void AppendWindows1252Byte(std::string& out, char ch) {
     const auto c = static_cast<unsigned char>(ch);
     if (c < 0x80) {
         out += ch;
-    } else if (c < 0xA0) {
-        AppendUtf8(out, kHighControls[c - 0x80]);
     } else {
-        AppendUtf8(out, c);
+        AppendUtf8(out, Windows1252CodePoint(c));
     }
 }
 
