@@ -2,6 +2,11 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <map>
+#include <optional>
+#include <vector>
+
+#include "reader/byte_scan.h"
 
 namespace quillot {
 namespace {
@@ -20,22 +25,39 @@ bool EndsWith(std::string_view text, std::string_view end) {
     return text.size() >= end.size() && text.substr(text.size() - end.size()) == end;
 }
 
-// The number of characters of the text when it has at most `limit` and none
-// of them is LF; otherwise more than `limit` (limit + 1).
-size_t CountUpTo(std::string_view text, TextEncoding encoding, size_t limit) {
+// The number of characters of the text when it has at most `limit` (and,
+// with `noLf`, none of them is LF); otherwise more than `limit` (limit + 1).
+size_t CountUpTo(std::string_view text, TextEncoding encoding, size_t limit, bool noLf = true) {
     size_t count = 0;
     for (size_t i = 0; i < text.size(); ++count) {
         if (count == limit) return limit + 1;
         uint32_t c = 0;
         i += DocumentCharacterAt(text, i, encoding, c);
-        if (c == kLf) return limit + 1;
+        if (noLf && c == kLf) return limit + 1;
     }
     return count;
+}
+
+// ^[^...]{min,max}\Z, the class of the text rules: the characters it leaves
+// out are a few ASCII ones, each one byte, so they are looked for in the
+// bytes; and a value of ASCII alone has as many characters as bytes.
+bool AcceptsAllBut(const PadRule& rule, std::string_view value, TextEncoding encoding) {
+    if (value.size() < rule.min) return false;  // never more characters than bytes
+    for (const char c : rule.characters->Excluded()) {
+        if (value.find(c) != std::string_view::npos) return false;
+    }
+    const char* const end = value.data() + value.size();
+    if (value.size() <= rule.max && (rule.min == 0 || FindFirstHigh(value.data(), end) == end)) {
+        return true;
+    }
+    const size_t count = CountUpTo(value, encoding, rule.max, false);
+    return count >= rule.min && count <= rule.max;
 }
 
 // ^[class]{min,max}\Z
 bool AcceptsCharacters(const PadRule& rule, std::string_view value, TextEncoding encoding) {
     const CharacterSet& allowed = *rule.characters;
+    if (allowed.IsAllBut()) return AcceptsAllBut(rule, value, encoding);
     size_t count = 0;
     for (size_t i = 0; i < value.size(); ++count) {
         if (count == rule.max) return false;
@@ -79,11 +101,49 @@ bool AcceptsNumber(const PadRule& rule, std::string_view value) {
     return number >= rule.min && number <= rule.max;
 }
 
+// The words of a token rule's list by their first byte, so that each
+// position of a value tries only the words that can start there.
+class WordsByFirstByte {
+  public:
+    explicit WordsByFirstByte(WordList words) {
+        for (std::string_view word : words)
+            words_[static_cast<unsigned char>(word[0])].push_back(word);
+    }
+    const std::vector<std::string_view>& StartingWith(char c) const {
+        return words_[static_cast<unsigned char>(c)];
+    }
+
+  private:
+    std::vector<std::string_view> words_[256];
+};
+
+// The indexes of the token rules of the PAD format, made once, on first
+// use; nullptr for another rule.
+const WordsByFirstByte* IndexOf(const PadRule& rule) {
+    static const std::map<const std::string_view*, WordsByFirstByte> indexes = [] {
+        std::map<const std::string_view*, WordsByFirstByte> made;
+        for (const PadVersion version : {PadVersion::Pad311, PadVersion::Pad40}) {
+            for (int32_t tag = 0; tag < PadRuleElementCount; ++tag) {
+                const PadRule* each = PadElementRule(version, tag);
+                if (each != nullptr && each->shape == RuleShape::TokenList) {
+                    made.emplace(each->words.first, WordsByFirstByte(each->words));
+                }
+            }
+        }
+        return made;
+    }();
+    const auto it = indexes.find(rule.words.first);
+    return it == indexes.end() ? nullptr : &it->second;
+}
+
 // Which prefixes of the value are complete lists, found position by
 // position: a list that ends at position i may go on with any item that
 // starts there. The items are ASCII, so bytes serve as characters. Only the
 // ends within the longest item ahead are kept, in a ring.
 bool AcceptsTokenList(const PadRule& rule, std::string_view value) {
+    std::optional<WordsByFirstByte> own;
+    const WordsByFirstByte* indexed = IndexOf(rule);
+    const WordsByFirstByte& words = indexed != nullptr ? *indexed : own.emplace(rule.words);
     constexpr size_t kRing = 64;  // longer than every item
     bool endsHere[kRing] = {};
     const size_t size = value.size();
@@ -97,9 +157,8 @@ bool AcceptsTokenList(const PadRule& rule, std::string_view value) {
             endsHere[(i + 1) % kRing] = true;
         }
         const std::string_view rest = value.substr(i);
-        for (std::string_view token : rule.words) {
-            if (token[0] == c && StartsWith(rest, token))
-                endsHere[(i + token.size()) % kRing] = true;
+        for (std::string_view token : words.StartingWith(c)) {
+            if (StartsWith(rest, token)) endsHere[(i + token.size()) % kRing] = true;
         }
     }
     return size > 0 && endsHere[size % kRing];

@@ -27,14 +27,17 @@ std::string_view PadVersionName(PadVersion version);
 class CharacterSet {
   public:
     constexpr CharacterSet() = default;
-    // Every character but these (ASCII).
+    // Every character but these (at most eight, ASCII).
     static constexpr CharacterSet AllBut(std::string_view excluded) {
         CharacterSet set;
         for (uint32_t c = 0; c < 256; ++c)
             set = set.With(c, c);
         set.beyondLatin1_ = true;
-        for (char c : excluded)
+        set.allBut_ = true;
+        for (char c : excluded) {
             set.bits_[Word(c)] &= ~Bit(c);
+            if (set.excludedCount_ < sizeof set.excluded_) set.excluded_[set.excludedCount_++] = c;
+        }
         return set;
     }
     // This set and the code points from `first` to `last` (below U+0100).
@@ -54,6 +57,11 @@ class CharacterSet {
     constexpr bool Contains(uint32_t c) const {
         return c < 256 ? (bits_[c >> 6] >> (c & 63)) & 1 : beyondLatin1_;
     }
+    // Whether the set was made by AllBut, and the characters it leaves out.
+    constexpr bool IsAllBut() const { return allBut_; }
+    constexpr std::string_view Excluded() const {
+        return std::string_view(excluded_, excludedCount_);
+    }
 
   private:
     static constexpr size_t Word(char c) { return static_cast<unsigned char>(c) >> 6; }
@@ -63,6 +71,9 @@ class CharacterSet {
 
     uint64_t bits_[4] = {};
     bool beyondLatin1_ = false;
+    bool allBut_ = false;
+    char excluded_[8] = {};
+    size_t excludedCount_ = 0;
 };
 
 // A list of fixed texts (ASCII).

@@ -69,7 +69,7 @@ RAW_UTF8 = [b'caf\xe9', b'\xc3', b'ab\xc3', b'\xc0\xaf', b'\xed\xa0\x80', b'\xf4
 
 EXTRA_CHARS = ['\u0141', '\u0416', '\u4e2d', '\U0001F600', '\u2028', '\ufffd', '\U0010FFFF',
                '\u0152', '\u20ac', '\u2122']
-FILLS = ['a', 'Z', '7', ' ', '.', '\xe9', '\xff', '\xbc', '\xbb', '\u0141', '\u0416',
+FILLS = ['a', 'Z', '7', ' ', '.', '\xe9', '\xff', '\xbc', '\xbb', '\u0141', '\u0416', '\n',
          '\U0001F600', '\x81', '\u20ac', '\r', '\t', '<']
 
 GENERIC = (['', ' ', 'a', 'ab', '\r', '\n', '\t', '<', 'a<b', 'a\rb', 'a\nb', 'a\tb', '0', '00',
@@ -145,6 +145,7 @@ def samples(regex, rng):
             for fill in (FILLS if n <= 1000 else FILLS[:6] + ['\U0001F600', '\r']):
                 out.add(fill * length)
             out.add('a' * (length - 1) + '\U0001F600' if length else '')
+            out.add('\xe9\n' * (length // 2) + '\xe9' * (length % 2))
     if re.search(r'\]\{|\]\\Z', regex):
         low = max(1, bounds[0][0]) if bounds else 1
         for c in [chr(i) for i in range(256)] + EXTRA_CHARS:
