@@ -1,6 +1,6 @@
 // The viewer's document road in this process: ReadSourceLines, then
 // ExtractPadFields, then the three reports written to disk, as LoadDocument
-// runs it for every file it shows.
+// runs it for every file it shows; and the same with the Check report.
 #include <benchmark/benchmark.h>
 
 #include <stdexcept>
@@ -36,8 +36,9 @@ void LoadAndRender(const std::string& file, ReportSettings& settings) {
     WriteAllReports(settings);
 }
 
-void PipelineOnFile(benchmark::State& state, const std::string& file) {
+void PipelineOnFile(benchmark::State& state, const std::string& file, bool checkReport = false) {
     ReportSettings settings = SettingsFor(NewScratchFolder("pipeline"));
+    settings.checkReport = checkReport;
     for (auto _ : state)
         LoadAndRender(file, settings);
     state.SetBytesProcessed(static_cast<int64_t>(state.iterations() * FileSize(file)));
@@ -46,6 +47,11 @@ void PipelineOnFile(benchmark::State& state, const std::string& file) {
 
 void BM_PipelineTypicalFile(benchmark::State& state) {
     PipelineOnFile(state, CorpusPath(TypicalCorpusFile));
+}
+
+// With the check of the document and its report, the fourth.
+void BM_PipelineTypicalFileWithCheck(benchmark::State& state) {
+    PipelineOnFile(state, CorpusPath(TypicalCorpusFile), true);
 }
 
 void BM_PipelineGenerated10MB(benchmark::State& state) {
@@ -66,6 +72,10 @@ void BM_PipelineEveryCorpusFile(benchmark::State& state) {
 }  // namespace
 
 BENCHMARK(BM_PipelineTypicalFile)
+    ->Unit(benchmark::kMicrosecond)
+    ->Repetitions(15)
+    ->ReportAggregatesOnly(true);
+BENCHMARK(BM_PipelineTypicalFileWithCheck)
     ->Unit(benchmark::kMicrosecond)
     ->Repetitions(15)
     ->ReportAggregatesOnly(true);

@@ -1,7 +1,8 @@
 // Programs measured as separate processes, each against a baseline measured
 // in the same iterations: quillot-render over the corpus copied 50 times
-// (3,000 files) with --fields alone and into the folder of its previous run,
-// both against `xmllint --noout` over the same files; into a new folder,
+// (3,000 files) with --fields alone, with --check alone (also against
+// --fields) and into the folder of its previous run, each against `xmllint
+// --noout` over the same files; into a new folder,
 // with the default jobs against --jobs 1 and against a plain loop that
 // creates the same folders and empty files; and quillot-render on a
 // generated 100 MB file and on the files of the shapes that cost the most
@@ -91,6 +92,59 @@ void AgainstXmllint(benchmark::State& state, const std::vector<std::string>& opt
 // --fields alone: the fields as JSON Lines on standard output, no reports.
 void BM_CorpusFieldsAgainstXmllint(benchmark::State& state) {
     AgainstXmllint(state, {"--fields"});
+}
+
+// --check alone (one JSON line per file, no reports), against xmllint
+// --noout and against --fields alone, all three over the same files in the
+// same iterations, in turns. The iteration time is that of --check.
+void BM_CorpusCheckAgainstXmllint(benchmark::State& state) {
+    const std::vector<std::string> check = WithCopiedCorpus({QuillotRenderPath(), "--check"});
+    const std::vector<std::string> fields = WithCopiedCorpus({QuillotRenderPath(), "--fields"});
+    const std::vector<std::string> xmllint = WithCopiedCorpus({"xmllint", "--noout"});
+    const std::string workFolder = NewScratchFolder("work-check");
+    double checkSeconds = 0;
+    double fieldsSeconds = 0;
+    double xmllintSeconds = 0;
+    double checkProcessor = 0;
+    double fieldsProcessor = 0;
+    double xmllintProcessor = 0;
+    int iteration = 0;
+    for (auto _ : state) {
+        ChildRun ours;
+        ChildRun fieldsRun;
+        ChildRun baseline;
+        std::vector<std::function<void()>> runs = {
+            [&] { ours = RunChild(check, workFolder); },
+            [&] { fieldsRun = RunChild(fields, workFolder); },
+            [&] { baseline = RunChild(xmllint); }};
+        InTurns(iteration++, runs);
+        // The corpus has files with problems, so --check ends with 3.
+        if ((ours.exitStatus != 0 && ours.exitStatus != 3) || fieldsRun.exitStatus != 0 ||
+            baseline.exitStatus < 0) {
+            state.SkipWithError("quillot-render or xmllint failed");
+            return;
+        }
+        state.SetIterationTime(ours.seconds);
+        checkSeconds += ours.seconds;
+        fieldsSeconds += fieldsRun.seconds;
+        xmllintSeconds += baseline.seconds;
+        checkProcessor += ours.processorSeconds;
+        fieldsProcessor += fieldsRun.processorSeconds;
+        xmllintProcessor += baseline.processorSeconds;
+    }
+    if (!std::filesystem::is_empty(workFolder)) {
+        state.SkipWithError("quillot-render wrote into its working folder");
+        return;
+    }
+    const double iterations = static_cast<double>(state.iterations());
+    state.counters["xmllint_ms"] = xmllintSeconds / iterations * 1e3;
+    state.counters["fields_ms"] = fieldsSeconds / iterations * 1e3;
+    state.counters["ratio"] = checkSeconds / xmllintSeconds;
+    state.counters["fields_ratio"] = checkSeconds / fieldsSeconds;
+    state.counters["cpu_ms"] = checkProcessor / iterations * 1e3;
+    state.counters["fields_cpu_ms"] = fieldsProcessor / iterations * 1e3;
+    state.counters["xmllint_cpu_ms"] = xmllintProcessor / iterations * 1e3;
+    state.counters["files"] = static_cast<double>(CopiedCorpusFiles().size());
 }
 
 // The reports, rendered again into the folder of the previous iteration.
@@ -216,6 +270,11 @@ void BM_CorpusRenderNewFolder(benchmark::State& state) {
 }  // namespace
 
 BENCHMARK(BM_CorpusFieldsAgainstXmllint)
+    ->Unit(benchmark::kMillisecond)
+    ->UseManualTime()
+    ->Repetitions(15)
+    ->ReportAggregatesOnly(true);
+BENCHMARK(BM_CorpusCheckAgainstXmllint)
     ->Unit(benchmark::kMillisecond)
     ->UseManualTime()
     ->Repetitions(15)

@@ -67,6 +67,12 @@ bool TargetsReporter::PrintTargets(std::ostream& out) const {
         out << "  typical file pipeline:         " << Format("%.1f us", typical->seconds * 1e6)
             << " (target < 200 us): " << Verdict(met) << "\n";
     }
+    if (const Median* checked = Find("BM_PipelineTypicalFileWithCheck")) {
+        const bool met = checked->seconds < 200e-6;
+        allMet = allMet && met;
+        out << "  typical file pipeline, check:  " << Format("%.1f us", checked->seconds * 1e6)
+            << " (target < 200 us): " << Verdict(met) << "\n";
+    }
     if (const Median* each = Find("BM_PipelineEveryCorpusFile")) {
         const double rate = Counter(*each, "items_per_second");
         if (rate > 0) {
@@ -78,6 +84,18 @@ bool TargetsReporter::PrintTargets(std::ostream& out) const {
     }
     if (const Median* fields = Find("BM_CorpusFieldsAgainstXmllint")) {
         allMet = PrintAgainstXmllint(out, "--fields, no reports:", *fields, 0.5) && allMet;
+    }
+    if (const Median* check = Find("BM_CorpusCheckAgainstXmllint")) {
+        allMet = PrintAgainstXmllint(out, "--check, no reports:", *check, 1 / 3.0) && allMet;
+        const double ratio = Counter(*check, "fields_ratio");
+        const bool met = ratio > 0 && ratio <= 1.5;
+        allMet = allMet && met;
+        out << "    --fields, same files:           "
+            << Format("%.1f ms", Counter(*check, "fields_ms")) << " (baseline, same iterations)\n"
+            << "    --check / --fields:             " << Format("%.3f", ratio)
+            << " (target <= 1.5): " << Verdict(met) << "\n"
+            << "    processor time of --fields:     "
+            << Format("%.1f ms", Counter(*check, "fields_cpu_ms")) << "\n";
     }
     if (const Median* again = Find("BM_CorpusRenderAgainstXmllint")) {
         allMet = PrintAgainstXmllint(out, "into the existing folder:", *again, 1 / 1.5) && allMet;

@@ -1,7 +1,8 @@
 // The console report of Google Benchmark, plus a closing table that compares
 // the medians of this run with the performance targets, each with the
-// baseline measured in the same iterations: the typical file's pipeline;
-// quillot-render over the corpus copied 50 times with --fields alone and into
+// baseline measured in the same iterations: the typical file's pipeline,
+// without and with the check; quillot-render over the corpus copied 50 times
+// with --fields alone, with --check alone (also against --fields) and into
 // the folder of its previous run, against xmllint --noout; into a new folder,
 // against --jobs 1 and against creating the same folders and empty files;
 // the 100 MB file's time; and the peak memory of quillot-render for the

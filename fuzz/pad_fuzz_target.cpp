@@ -1,9 +1,11 @@
 // Fuzz target over the whole document road of the viewer: the bytes are cut
 // into SourceLines by the real splitter (in blocks of the size the file reader
 // uses, and again in blocks of a size the input chooses, which must give the
-// same lines), extracted into PadFieldList and rendered as the three reports
-// into memory (the bytes the report files would hold). The properties of
-// document_checks.h and rtf_checks.h are checked on the way.
+// same lines), extracted into PadFieldList, checked against the PAD format's
+// rules and rendered as the four reports into memory (the bytes the report
+// files would hold). The properties of document_checks.h, pad_check_checks.h
+// and rtf_checks.h are checked on the way; the input's first byte also
+// chooses a rule that must judge the bytes after it as std::regex does.
 #include <algorithm>
 #include <cstddef>
 #include <cstdint>
@@ -12,9 +14,11 @@
 #include "fuzz/byte_finder.h"
 #include "fuzz/document_checks.h"
 #include "fuzz/fuzz_check.h"
+#include "fuzz/pad_check_checks.h"
 #include "fuzz/rtf_checks.h"
 #include "reader/field_extractor.h"
 #include "reader/line_splitter.h"
+#include "reader/pad_check.h"
 #include "reader/pad_document.h"
 #include "reader/text_encoding.h"
 #include "reader/vocabulary.h"
@@ -92,16 +96,23 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
 
     ExtractPadFields();
     CheckFieldShape();
+    CheckPadCheck(CheckPadDocument());
+    if (size > 0) {
+        CheckRuleOnValue(data[0], std::string_view(reinterpret_cast<const char*>(data) + 1,
+                                                   std::min<size_t>(size - 1, 64)));
+    }
 
     ReportSettings settings;
     settings.memory = &g_reports;
     settings.fontTableEntry = FontTableEntry(FontMetrics::Answered(ArialPitchAndFamily), "Arial");
     settings.currentFilePath = DocumentPath(size);
+    settings.checkReport = true;
     EnglishOnly = false;
     WriteAllReports(settings);
 
     CheckReport(Report(AllFieldsReportName), ReportKind::AllFields);
     CheckReport(Report(StandardReportName), ReportKind::Paragraphs);
     CheckReport(Report(SummaryReportName), ReportKind::Paragraphs);
+    CheckReport(Report(CheckReportName), ReportKind::Paragraphs);
     return 0;
 }

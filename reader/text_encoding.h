@@ -36,6 +36,25 @@ uint32_t Windows1252CodePoint(unsigned char byte);
 // controls count as having none).
 int Windows1252ByteOf(uint32_t codePoint);
 
+// The character of document text that starts at text[pos], as a code point,
+// and its length in bytes: in UTF-8 text a complete, valid sequence; any
+// other byte, and every byte of single-byte text, one character read as
+// Windows-1252.
+inline size_t DocumentCharacterAt(std::string_view text, size_t pos, TextEncoding encoding,
+                                  uint32_t& codePoint) {
+    const auto byte = static_cast<unsigned char>(text[pos]);
+    if (byte < 0x80) {
+        codePoint = byte;
+        return 1;
+    }
+    if (encoding == TextEncoding::Utf8) {
+        const size_t length = Utf8SequenceAt(text, pos, codePoint);
+        if (length != 0) return length;
+    }
+    codePoint = Windows1252CodePoint(byte);
+    return 1;
+}
+
 // Decides the encoding of a file that is fed to it in blocks of any size. The
 // file is UTF-8 when all of it is valid UTF-8 and it does not declare another
 // encoding. It declares one when the first "<?xml" lying wholly within its

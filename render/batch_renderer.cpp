@@ -17,9 +17,11 @@
 #include "reader/field_extractor.h"
 #include "reader/io_error.h"
 #include "reader/line_splitter.h"
+#include "reader/pad_check.h"
 #include "reader/pad_document.h"
 #include "reader/text_util.h"
 #include "reader/vocabulary.h"
+#include "render/check_json.h"
 #include "render/fields_json.h"
 #include "render/ordered_output.h"
 #include "render/render_platform.h"
@@ -152,6 +154,8 @@ class BatchRun {
     }
 
     bool AllRendered() const { return allRendered_.load(); }
+    // With --check: whether a file had an invalid or missing field.
+    bool ProblemsFound() const { return problemsFound_.load(); }
 
   private:
     static size_t JobCount(int requested) {
@@ -199,18 +203,30 @@ class BatchRun {
             }
         }
         bool rendered = true;
+        // With --check, what the file's line says when it could not be checked.
+        const char* checkError = "cannot read";
         try {
             // Each file renders as in a viewer that has just started with it.
             EnglishOnly = false;
-            if (!ReadSourceLines(file)) {
+            const bool exists = ReadSourceLines(file);
+            if (!exists) {
                 err << file << ": no such file (rendered as an empty document)\n";
                 rendered = false;
+            } else {
+                checkError = "cannot check";
             }
             ExtractPadFields();
+            if (options_.check && exists) {
+                const PadCheck check = CheckPadDocument();
+                WriteCheckAsJsonLine(out, file, check);
+                checkError = nullptr;
+                if (check.ProblemCount() > 0) problemsFound_ = true;
+            }
             if (writesReports_) {
                 ReportSettings settings = settings_;
                 settings.folder = InFolder(folder, "");
                 settings.currentFilePath = ViewerPath(file);
+                settings.checkReport = options_.check;
                 WriteAllReports(settings);
             }
             if (options_.printFields) WriteFieldsAsJsonLines(out, file);
@@ -230,6 +246,7 @@ class BatchRun {
             err << file << ": cannot render it: " << error.what() << "\n";
             rendered = false;
         }
+        if (options_.check && checkError != nullptr) WriteCheckErrorLine(out, file, checkError);
         return rendered;
     }
 
@@ -242,6 +259,7 @@ class BatchRun {
     OrderedOutput output_;
     std::atomic<size_t> next_{0};
     std::atomic<bool> allRendered_{true};
+    std::atomic<bool> problemsFound_{false};
     std::mutex claimMutex_;
     std::condition_variable claimTurnChanged_;
     size_t claimTurn_ = 0;
@@ -261,7 +279,8 @@ int RenderFiles(const RenderOptions& options, std::ostream& out, std::ostream& e
         err << "quillot-render: cannot write to standard output\n";
         return 2;
     }
-    return run.AllRendered() ? 0 : 1;
+    if (!run.AllRendered()) return 1;
+    return run.ProblemsFound() ? 3 : 0;
 }
 
 }  // namespace quillot

@@ -12,7 +12,7 @@ const char* const RenderUsage =
     "\n"
     "Options:\n"
     "  --out DIR             folder for the reports (default: the current folder, except\n"
-    "                        with --fields, which alone writes no reports)\n"
+    "                        with --fields or --check, which alone write no reports)\n"
     "  --label-color N       label colour, 0xBBGGRR as a decimal or 0x number (default 64)\n"
     "  --content-color N     content colour (default 8388608)\n"
     "  --font FACE           report font face (default Arial)\n"
@@ -20,12 +20,21 @@ const char* const RenderUsage =
     "                        reports on Windows, 39 elsewhere)\n"
     "  --fields              print each file's fields as JSON Lines on standard output;\n"
     "                        reports are written as well only when --out is given\n"
+    "  --check               check each file against the PAD format's rules (PAD 4.0 when its\n"
+    "                        MASTER_PAD_VERSION begins with \"4.\", else PAD 3.11) and print one\n"
+    "                        JSON line for it: {\"file\":..,\"version\":..,\"encoding\":..,\n"
+    "                        "
+    "\"problems\":[{\"tag\":..,\"section\":..,\"value\":..,\"problem\":..,\n"
+    "                        \"expected\":..},..]} with \"invalid\", \"missing\" or \"removed\"\n"
+    "                        problems, or {\"file\":..,\"error\":\"cannot read\"}; with --out DIR\n"
+    "                        it also writes the reports and the Check report ~PadChk.rtf\n"
     "  --jobs N              render N files at the same time, 1 to 256 (default: one for\n"
     "                        each processor); the output is the same for every N\n"
     "  --help                show this text\n"
     "\n"
     "Exit status: 0 when every file existed and rendered, 1 when one did not, 2 for a\n"
-    "usage error or when standard output cannot be written.\n";
+    "usage error or when standard output cannot be written; with --check 3 when every file\n"
+    "could be read but one has an invalid or missing field.\n";
 
 namespace {
 
@@ -63,6 +72,10 @@ ParsedCommandLine ParseRenderCommandLine(const std::vector<std::string>& args) {
         }
         if (arg == "--fields") {
             options.printFields = true;
+            continue;
+        }
+        if (arg == "--check") {
+            options.check = true;
             continue;
         }
         const bool takesValue = arg == "--out" || arg == "--label-color" ||
@@ -113,7 +126,7 @@ ParsedCommandLine ParseRenderCommandLine(const std::vector<std::string>& args) {
 }
 
 bool WritesReports(const RenderOptions& options) {
-    return !options.printFields || !options.outDir.empty();
+    return !(options.printFields || options.check) || !options.outDir.empty();
 }
 
 std::string ReportFolder(const RenderOptions& options) {

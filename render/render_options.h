@@ -12,14 +12,16 @@ namespace quillot {
 
 struct RenderOptions {
     // The folder for the reports; empty when --out was not given, which
-    // means the current folder, or no reports at all with --fields.
+    // means the current folder, or no reports at all with --fields or
+    // --check.
     std::string outDir;
     int32_t labelColor = DefaultLabelColor;
     int32_t contentColor = DefaultContentColor;
     std::string fontFace = "Arial";
     std::optional<int> pitchAndFamily;  // unset: ask the platform (39 without GDI)
     bool printFields = false;
-    int jobs = 0;  // files rendered at the same time; 0: one per processor
+    bool check = false;  // --check: the check of each file as a JSON line, and the Check report
+    int jobs = 0;        // files rendered at the same time; 0: one per processor
     bool help = false;
     std::vector<std::string> files;
 };
@@ -31,7 +33,8 @@ struct ParsedCommandLine {
 
 ParsedCommandLine ParseRenderCommandLine(const std::vector<std::string>& args);
 
-// Whether the run writes reports: always, except for --fields without --out.
+// Whether the run writes reports: always, except for --fields or --check
+// without --out.
 bool WritesReports(const RenderOptions& options);
 // The folder that receives the reports: --out, or the current folder.
 std::string ReportFolder(const RenderOptions& options);

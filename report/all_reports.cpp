@@ -1,4 +1,6 @@
+#include "reader/pad_check.h"
 #include "report/all_fields_view.h"
+#include "report/check_view.h"
 #include "report/report_settings.h"
 #include "report/standard_view.h"
 #include "report/summary_view.h"
@@ -9,6 +11,7 @@ void WriteAllReports(const ReportSettings& settings) {
     WriteAllFieldsView(settings);
     WriteStandardView(settings);
     WriteSummaryView(settings);
+    if (settings.checkReport) WriteCheckView(settings, CheckPadDocument());
 }
 
 }  // namespace quillot

@@ -1,6 +1,6 @@
-// What the three report writers need from their caller: where to write (a
+// What the report writers need from their caller: where to write (a
 // folder, or memory), the font-table entry of the report font, the two
-// colours and the document path.
+// colours, the document path and whether the Check report is wanted.
 #pragma once
 
 #include <cstdint>
@@ -14,6 +14,7 @@ namespace quillot {
 constexpr const char* SummaryReportName = "~Pad1.rtf";
 constexpr const char* StandardReportName = "~PadStd.rtf";
 constexpr const char* AllFieldsReportName = "~PadXml.rtf";
+constexpr const char* CheckReportName = "~PadChk.rtf";
 
 constexpr int32_t DefaultLabelColor = 0x40;        // dark red
 constexpr int32_t DefaultContentColor = 0x800000;  // navy
@@ -30,10 +31,12 @@ struct ReportSettings {
     int32_t labelColor = DefaultLabelColor;
     int32_t contentColor = DefaultContentColor;
     std::string currentFilePath;  // the document being shown, or empty
+    bool checkReport = false;     // also write the Check report, "~PadChk.rtf"
 };
 
-// Writes "~PadXml.rtf", "~PadStd.rtf" and "~Pad1.rtf" in this order; a
-// failure (IoError) stops the writers that follow.
+// Writes "~PadXml.rtf", "~PadStd.rtf" and "~Pad1.rtf" in this order, and
+// "~PadChk.rtf" after them when settings.checkReport is set; a failure
+// (IoError) stops the writers that follow.
 void WriteAllReports(const ReportSettings& settings);
 
 }  // namespace quillot

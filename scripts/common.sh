@@ -20,7 +20,8 @@ say() { printf '== %s\n' "$*"; }
 
 # Debian packages the builds and tests need. wine32:i386 needs the i386
 # architecture; xauth is only a recommendation of xvfb but xvfb-run needs it;
-# wixl builds the installer packages; python3 runs the checks against an XML parser.
+# wixl builds the installer packages; python3 runs the checks against an XML parser
+# and holds the PAD format's rules against their expressions.
 QUILLOT_PACKAGES="cmake ninja-build g++ clang libclang-rt-14-dev googletest libgtest-dev
   libbenchmark-dev libxml2-utils python3 g++-mingw-w64-i686 mingw-w64-i686-dev g++-mingw-w64-x86-64-posix
   mingw-w64-x86-64-dev wine wine32:i386 wine64

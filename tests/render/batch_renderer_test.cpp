@@ -11,8 +11,10 @@
 #include "reader/line_splitter.h"
 #include "reader/pad_document.h"
 #include "reader/vocabulary.h"
+#include "render/fields_json.h"
 #include "render/render_platform.h"
 #include "report/rtf_text.h"
+#include "tests/support/reader_fixture.h"
 #include "tests/support/test_files.h"
 
 namespace quillot {
@@ -151,8 +153,8 @@ std::map<std::string, std::string> FolderContent(const std::string& folder) {
     return content;
 }
 
-// Files rendered at the same time write the same folders, reports, fields
-// and messages, in the same order, as one after the other: with repeated
+// Files rendered at the same time write the same folders, reports, fields,
+// check lines and messages, in the same order, as one after the other: with repeated
 // names, a missing file and a file whose fields fill more than a file may
 // hold back while an earlier one is still being rendered.
 TEST_F(BatchRendererTest, EveryNumberOfJobsGivesTheSameOutput) {
@@ -176,6 +178,7 @@ TEST_F(BatchRendererTest, EveryNumberOfJobsGivesTheSameOutput) {
         options.outDir = out.Path();
         options.files = files;
         options.printFields = true;
+        options.check = true;
         options.jobs = jobs;
         out_text_.str("");
         err_text_.str("");
@@ -186,7 +189,7 @@ TEST_F(BatchRendererTest, EveryNumberOfJobsGivesTheSameOutput) {
             firstErr = err_text_.str();
             firstReports = reports;
             EXPECT_GT(firstOut.size(), 2u << 20);
-            EXPECT_EQ(reports.size(), 4 * files.size());  // a folder and three reports each
+            EXPECT_EQ(reports.size(), 5 * files.size());  // a folder and four reports each
             continue;
         }
         EXPECT_TRUE(out_text_.str() == firstOut) << jobs;
@@ -208,6 +211,79 @@ TEST_F(BatchRendererTest, FieldsAloneWriteNoReports) {
     EXPECT_EQ(status, 0) << err_text_.str();
     EXPECT_TRUE(std::filesystem::is_empty(out_.Path()));
     EXPECT_NE(out_text_.str().find("\"value\":\"X\""), std::string::npos);
+}
+
+// --check prints a line for every file, writes no reports without --out,
+// and its exit status says whether a file could not be read (1) or had
+// problems (3).
+TEST_F(BatchRendererTest, CheckPrintsALinePerFileAndItsStatusSaysWhatItFound) {
+    std::string fields = test::RequiredPadFields("3.11");
+    const std::string good = in_.Write("good.xml", fields);
+    fields.erase(fields.find("<Country>"),
+                 fields.find("</Country>\n") + 11 - fields.find("<Country>"));
+    const std::string faulty = in_.Write(
+        "faulty.xml", "<Program_Release_Month>13</Program_Release_Month>" + fields +
+                          "<Program_Categories>Utilities</Program_Categories><Program_Descriptions>"
+                          "<Fran\xC3\xA7"
+                          "ais><Keywords>a\t\"b\"</Keywords></Fran\xC3\xA7"
+                          "ais>");
+    const std::string single = in_.Write("single.xml",
+                                         "<?xml version=\"1.0\" encoding=\"windows-1252\"?>\n"
+                                         "<Program_Name>caf\xE9\tx</Program_Name>");
+    const std::string missing = in_.File("missing.xml");
+    const std::string goodLine =
+        "{\"file\":" + JsonString(good) + R"(,"version":"3.11","encoding":"UTF-8","problems":[]})";
+    const std::string faultyLine =
+        "{\"file\":" + JsonString(faulty) +
+        R"(,"version":"3.11","encoding":"UTF-8","problems":[)"
+        R"({"tag":"Program_Release_Month","section":"","value":"13","problem":"invalid",)"
+        R"("expected":"2 digits 01-12"},)"
+        R"({"tag":"Program_Categories","section":"","value":"Utilities","problem":"removed",)"
+        R"("expected":""},)"
+        "{\"tag\":\"Keywords\",\"section\":\"Fran\xC3\xA7"
+        "ais\",\"value\":\"a\\t\\\"b\\\"\","
+        R"("problem":"invalid","expected":"Text string 0-250 characters"},)"
+        R"({"tag":"Country","section":"","value":"","problem":"missing",)"
+        R"("expected":"Text string 2-40 alphabetic"}]})";
+    const struct {
+        std::vector<std::string> files;
+        int status;
+        std::string lines;
+    } rows[] = {
+        {{good}, 0, goodLine + "\n"},
+        {{good, faulty}, 3, goodLine + "\n" + faultyLine + "\n"},
+        {{missing, good},
+         1,
+         "{\"file\":" + JsonString(missing) + ",\"error\":\"cannot read\"}\n" + goodLine + "\n"},
+    };
+    for (const auto& row : rows) {
+        RenderOptions options;
+        options.check = true;
+        options.files = row.files;
+        options.jobs = 2;
+        out_text_.str("");
+        EXPECT_EQ(RenderFiles(options, out_text_, err_text_), row.status) << row.lines;
+        EXPECT_EQ(out_text_.str(), row.lines);
+    }
+    EXPECT_TRUE(std::filesystem::is_empty(out_.Path()));
+
+    RenderOptions options;
+    options.check = true;
+    options.files = {single};
+    options.outDir = out_.Path();
+    EXPECT_EQ(RenderFiles(options, out_text_, err_text_), 3);
+    EXPECT_NE(out_text_.str().find(
+                  "\"encoding\":\"Windows-1252\",\"problems\":[{\"tag\":\"Program_Name\","
+                  "\"section\":\"\",\"value\":\"caf\xC3\xA9\\tx\",\"problem\":\"invalid\","
+                  "\"expected\":\"Text string 1-40 characters\"},{\"tag\":\"MASTER_PAD_VERSION\","
+                  "\"section\":\"\",\"value\":\"\",\"problem\":\"missing\""),
+              std::string::npos)
+        << out_text_.str();
+    for (const char* report : kReports)
+        EXPECT_TRUE(test::FileExistsForTest(out_.File(report))) << report;
+    EXPECT_NE(
+        test::ReadWholeFile(out_.File(CheckReportName)).find("Program_Name: {\\cf2\\b caf\xE9"),
+        std::string::npos);
 }
 
 }  // namespace

@@ -19,14 +19,15 @@ TEST(RenderOptions, Defaults) {
     EXPECT_EQ(parsed.options.fontFace, "Arial");
     EXPECT_FALSE(parsed.options.pitchAndFamily.has_value());
     EXPECT_FALSE(parsed.options.printFields);
+    EXPECT_FALSE(parsed.options.check);
     EXPECT_EQ(parsed.options.files, (std::vector<std::string>{"a.xml"}));
 }
 
 TEST(RenderOptions, EveryOption) {
     const ParsedCommandLine parsed =
         Parse({"--out", "o", "--label-color", "0xFF", "--content-color", "-1", "--font",
-               "Times New Roman", "--pitch-family", "18", "--fields", "--jobs", "3", "a.xml", "--",
-               "--b.xml"});
+               "Times New Roman", "--pitch-family", "18", "--fields", "--check", "--jobs", "3",
+               "a.xml", "--", "--b.xml"});
     ASSERT_EQ(parsed.error, "");
     EXPECT_EQ(parsed.options.outDir, "o");
     EXPECT_EQ(parsed.options.labelColor, 255);
@@ -34,6 +35,7 @@ TEST(RenderOptions, EveryOption) {
     EXPECT_EQ(parsed.options.fontFace, "Times New Roman");
     EXPECT_EQ(parsed.options.pitchAndFamily, 18);
     EXPECT_TRUE(parsed.options.printFields);
+    EXPECT_TRUE(parsed.options.check);
     EXPECT_EQ(parsed.options.jobs, 3);
     EXPECT_EQ(parsed.options.files, (std::vector<std::string>{"a.xml", "--b.xml"}));
     EXPECT_EQ(Parse({"--content-color", "4294967295", "x"}).options.contentColor, -1);
@@ -61,7 +63,8 @@ TEST(RenderOptions, UsageErrors) {
     EXPECT_TRUE(Parse({"--help"}).options.help);
 }
 
-// Reports go to --out, else to the current folder; --fields alone writes none.
+// Reports go to --out, else to the current folder; --fields or --check alone
+// write none.
 TEST(RenderOptions, WhereReportsGo) {
     const struct {
         std::vector<std::string> args;
@@ -72,6 +75,8 @@ TEST(RenderOptions, WhereReportsGo) {
         {{"--out", "o", "a.xml"}, true, "o"},
         {{"--fields", "a.xml"}, false, "."},
         {{"--fields", "--out", "o", "a.xml"}, true, "o"},
+        {{"--check", "a.xml"}, false, "."},
+        {{"--check", "--out", "o", "a.xml"}, true, "o"},
     };
     for (const auto& row : rows) {
         const RenderOptions options = Parse(row.args).options;

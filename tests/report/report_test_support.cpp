@@ -1,6 +1,8 @@
 #include "tests/report/report_test_support.h"
 
+#include "reader/pad_check.h"
 #include "report/all_fields_view.h"
+#include "report/check_view.h"
 #include "report/rtf_text.h"
 #include "report/standard_view.h"
 #include "report/summary_view.h"
@@ -32,6 +34,11 @@ Lines ReportTest::Summary() {
     WriteStandardView(settings_);
     WriteSummaryView(settings_);
     return SplitCrLfLines(ReadWholeFile(folder_.File(SummaryReportName)));
+}
+
+Lines ReportTest::Check() {
+    WriteCheckView(settings_, CheckPadDocument());
+    return SplitCrLfLines(ReadWholeFile(folder_.File(CheckReportName)));
 }
 
 Lines ReportTest::Body(const Lines& lines, size_t headerLines) {

@@ -24,6 +24,7 @@ class ReportTest : public ReaderTest {
     Lines AllFields();  // writes and reads back ~PadXml.rtf
     Lines Standard();   // ~PadStd.rtf
     Lines Summary();    // ~Pad1.rtf (after the Standard view, as in a rendering)
+    Lines Check();      // ~PadChk.rtf
 
     // The report lines after the header (3 lines for All, 4 for the others),
     // without the trailer.
