@@ -6,6 +6,7 @@
 
 #include <cstdlib>
 #include <exception>
+#include <iterator>
 
 #include "app/folder_list.h"
 #include "app/startup_marks.h"
@@ -27,8 +28,9 @@ constexpr int kStatusBarId = 100;
 constexpr int kPageControlId = 101;
 constexpr int kFirstViewId = 110;
 
-// The tabs, left to right, stand for pages 1 to 3.
-constexpr const char* kTabCaptions[] = {"Std", "All", "Xml"};
+// The tabs, left to right, stand for pages 1 to 4.
+constexpr const char* kTabCaptions[] = {"Std", "All", "Xml", "Check"};
+static_assert(std::size(kTabCaptions) == PageCount - 1);
 
 HFONT CreateWindowFont() {
     HDC screen = GetDC(nullptr);
@@ -108,7 +110,7 @@ bool TFrm::CreateControls() {
     SendMessageA(StsBar, WM_SETFONT, reinterpret_cast<WPARAM>(windowFont_), FALSE);
     SendMessageA(StsBar, SB_SIMPLE, TRUE, 0);
     SendMessageA(PageControl1, WM_SETFONT, reinterpret_cast<WPARAM>(windowFont_), FALSE);
-    for (int i = 0; i < 3; ++i) {
+    for (int i = 0; i < static_cast<int>(std::size(kTabCaptions)); ++i) {
         TCITEMA item = {};
         item.mask = TCIF_TEXT;
         item.pszText = const_cast<char*>(kTabCaptions[i]);
@@ -138,7 +140,7 @@ void TFrm::FormCreate() {
     Img.Apply(reportFont);
     ApplyBackground();
     ApplySourceFont();
-    SetActivePage(CurTab >= SummaryPage && CurTab <= SourcePage ? CurTab : StandardPage);
+    SetActivePage(CurTab >= SummaryPage && CurTab < PageCount ? CurTab : StandardPage);
     CheckMenuItem(MainMenu, IDM_DBG_ON, TraceActive ? MF_CHECKED : MF_UNCHECKED);
     application_.SetMessageHook([this](const MSG& msg) { ReceiveHandOver(msg); });
     StartupMark("views styled, page chosen");
@@ -198,14 +200,14 @@ void TFrm::SetActivePage(int32_t page) {
     activePage_ = page;
     SendMessageA(PageControl1, TCM_SETCURSEL, page == SummaryPage ? -1 : page - 1, 0);
     EnsureView(page);
-    for (int32_t i = 0; i < 4; ++i) {
+    for (int32_t i = 0; i < PageCount; ++i) {
         if (views_[i].Handle()) ShowWindow(views_[i].Handle(), i == page ? SW_SHOW : SW_HIDE);
     }
     SetWindowPos(views_[page].Handle(), HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
 }
 
 void TFrm::SelectPage(int32_t page) {
-    if (page < StandardPage || page > SourcePage) return;
+    if (page < StandardPage || page >= PageCount) return;
     SetActivePage(page);
     Guarded([this] { PageControl1Change(); });
 }

@@ -46,8 +46,16 @@ struct FrmEnvironment {
     std::function<void()> sessionEnds;
 };
 
-// Page indices of PageControl1; page 0 has no tab.
-enum Page : int32_t { SummaryPage = 0, StandardPage = 1, AllFieldsPage = 2, SourcePage = 3 };
+// Page indices of PageControl1; page 0 has no tab, the others have one each,
+// in this order.
+enum Page : int32_t {
+    SummaryPage = 0,
+    StandardPage = 1,
+    AllFieldsPage = 2,
+    SourcePage = 3,
+    CheckPage = 4,
+    PageCount
+};
 
 class TFrm {
   public:
@@ -177,8 +185,9 @@ class TFrm {
     HMENU MainMenu = nullptr;
     HACCEL accelerators_ = nullptr;
     HFONT windowFont_ = nullptr;
-    DocumentView
-        views_[4];  // RichEdit1 (summary), RichEdit4 (Std), RichEdit2 (All), RichEdit3 (Xml)
+    // RichEdit1 (summary), RichEdit4 (Std), RichEdit2 (All), RichEdit3 (Xml),
+    // and the Check page's view.
+    DocumentView views_[PageCount];
     ReportFontSurface Img;
     int32_t activePage_ = StandardPage;
     bool FirstPaintPending = true;
@@ -186,7 +195,7 @@ class TFrm {
     // document its text belongs to, and whether the report files on disk are
     // a complete rendering of the document shown.
     uint32_t documentSerial_ = 0;
-    uint32_t viewDocument_[4] = {};
+    uint32_t viewDocument_[PageCount] = {};
     bool reportsCurrent_ = false;
     bool startMaximized_ = false;
     RECT normalRect_ = {};  // the normal-state rectangle, screen pixels

@@ -23,6 +23,7 @@
 #include "reader/text_util.h"
 #include "reader/vocabulary.h"
 #include "report/all_fields_view.h"
+#include "report/check_view.h"
 #include "report/report_file.h"
 #include "report/report_settings.h"
 #include "report/standard_view.h"
@@ -38,8 +39,9 @@ std::string CurrentFilePath;
 
 namespace {
 
-// The report file shown on each of the pages 0 to 2.
-const char* const kPageReports[] = {SummaryReportName, StandardReportName, AllFieldsReportName};
+// The report file shown on each page; the Xml page shows the document.
+const char* const kPageReports[PageCount] = {SummaryReportName, StandardReportName,
+                                             AllFieldsReportName, nullptr, CheckReportName};
 
 // The writers of a rendering, in their order (the Summary view relies on the
 // reader's state as the Standard view leaves it), with the file each writes.
@@ -49,7 +51,8 @@ struct ReportWriter {
 };
 const ReportWriter kReportWriters[] = {{AllFieldsReportName, WriteAllFieldsView},
                                        {StandardReportName, WriteStandardView},
-                                       {SummaryReportName, WriteSummaryView}};
+                                       {SummaryReportName, WriteSummaryView},
+                                       {CheckReportName, WriteCheckReport}};
 
 // Documents from this size on are read and rendered while the window goes on
 // repainting; smaller ones take too little time to be worth a thread.
@@ -133,7 +136,7 @@ void TFrm::LoadDocument(const std::string& fileName, bool read) {
     }
 }
 
-// Reads the document, then writes its three reports; each file written is
+// Reads the document, then writes its four reports; each file written is
 // this process's to delete at exit. A failure ends the road where it happens.
 // A large document is read and rendered by a worker thread; the window goes
 // on repainting meanwhile and answers Escape at once (CloseAfterLoad).
@@ -252,14 +255,14 @@ void TFrm::ShowFolderPosition() {
 void TFrm::PageControl1Change() {
     const int32_t page = activePage_;
     bool loaded = false;
-    if (page >= SummaryPage && page <= AllFieldsPage) {
+    if (page == SourcePage) {
+        if (IsExistingFile(CurrentFilePath)) {
+            loaded = views_[page].LoadFile(CurrentFilePath, ViewFormat::PlainText, SourceEncoding);
+        }
+    } else {
         const std::string report = TempFolder + kPageReports[page];
         if (reportsCurrent_ && IsExistingFile(report)) {
             loaded = views_[page].LoadFile(report, ViewFormat::Rtf);
-        }
-    } else if (page == SourcePage) {
-        if (IsExistingFile(CurrentFilePath)) {
-            loaded = views_[page].LoadFile(CurrentFilePath, ViewFormat::PlainText, SourceEncoding);
         }
     }
     if (loaded) {

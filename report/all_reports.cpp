@@ -1,4 +1,3 @@
-#include "reader/pad_check.h"
 #include "report/all_fields_view.h"
 #include "report/check_view.h"
 #include "report/report_settings.h"
@@ -11,7 +10,7 @@ void WriteAllReports(const ReportSettings& settings) {
     WriteAllFieldsView(settings);
     WriteStandardView(settings);
     WriteSummaryView(settings);
-    if (settings.checkReport) WriteCheckView(settings, CheckPadDocument());
+    if (settings.checkReport) WriteCheckReport(settings);
 }
 
 }  // namespace quillot

@@ -85,4 +85,8 @@ void WriteCheckView(const ReportSettings& settings, const PadCheck& check) {
     file.Close();
 }
 
+void WriteCheckReport(const ReportSettings& settings) {
+    WriteCheckView(settings, CheckPadDocument());
+}
+
 }  // namespace quillot

@@ -13,5 +13,7 @@
 namespace quillot {
 
 void WriteCheckView(const ReportSettings& settings, const PadCheck& check);
+// The same for the check of the current document.
+void WriteCheckReport(const ReportSettings& settings);
 
 }  // namespace quillot

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <windows.h>
+#include <commctrl.h>
 #include <shlobj.h>
 
 #include "app/folder_list.h"
@@ -56,7 +58,8 @@ TEST_F(FrmTest, CommandLineFileIsReadRenderedAndShown) {
     EXPECT_EQ(CurrentFilePath, path);
     EXPECT_NE(frm.View(StandardPage).Text().find("Probe Tool - Version: 2.5"), std::string::npos)
         << frm.View(StandardPage).Text();
-    for (const char* report : {SummaryReportName, StandardReportName, AllFieldsReportName}) {
+    for (const char* report :
+         {SummaryReportName, StandardReportName, AllFieldsReportName, CheckReportName}) {
         EXPECT_TRUE(test::FileExistsForTest(temp_.File(report))) << report;
     }
     EXPECT_EQ(frm.StatusText(), "0 of 1 files");
@@ -113,11 +116,40 @@ TEST_F(FrmTest, TabsReloadTheirViewsFromDisk) {
     EXPECT_EQ(frm.ActivePage(), StandardPage);
 }
 
+TEST_F(FrmTest, CheckTabShowsWhatBreaksThePadFormatsRules) {
+    TFrm& frm = Open({test::CorpusPath("davidwed_MP4Tools_pad.xml")});
+    HWND tabs = FindWindowExA(frm.Handle(), nullptr, WC_TABCONTROLA, nullptr);
+    ASSERT_EQ(SendMessageA(tabs, TCM_GETITEMCOUNT, 0, 0), 4);
+    TCITEMA item = {};
+    char caption[16] = {};
+    item.mask = TCIF_TEXT;
+    item.pszText = caption;
+    item.cchTextMax = sizeof caption;
+    SendMessageA(tabs, TCM_GETITEMA, 3, reinterpret_cast<LPARAM>(&item));
+    EXPECT_STREQ(caption, "Check");
+
+    frm.SelectPage(CheckPage);
+    EXPECT_EQ(frm.CurTab, CheckPage);
+    const std::string text = frm.View(CheckPage).Text();
+    for (const char* line : {"PAD 3.11 check: 4 problems", "Missing", "Sales_Email: Email address",
+                             "No longer in the PAD format", "Filename_Generic: MP4Tools"}) {
+        EXPECT_NE(text.find(line), std::string::npos) << line << " in " << text;
+    }
+    // A document without problems after one with them.
+    frm.LoadDocument(test::CorpusPath("antiprism_antiprism_pad_file.xml"), true);
+    EXPECT_NE(frm.View(CheckPage).Text().find("PAD 3.11 check: no problems"), std::string::npos)
+        << frm.View(CheckPage).Text();
+}
+
 TEST_F(FrmTest, SavedTabIsOpenedAndAnInvalidOneFallsBackToStd) {
     SetIniValue("Main Window", "CurTab", "0");
     EXPECT_EQ(Open().ActivePage(), SummaryPage);
     SetIniValue("Main Window", "CurTab", "3");
     EXPECT_EQ(Open().ActivePage(), SourcePage);
+    SetIniValue("Main Window", "CurTab", "4");
+    EXPECT_EQ(Open().ActivePage(), CheckPage);
+    SetIniValue("Main Window", "CurTab", "5");
+    EXPECT_EQ(Open().ActivePage(), StandardPage);
     SetIniValue("Main Window", "CurTab", "7");
     EXPECT_EQ(Open().ActivePage(), StandardPage);
     SetIniValue("Main Window", "CurTab", "-1");

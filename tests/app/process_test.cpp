@@ -215,7 +215,8 @@ TEST_F(ProcessTest, NormalStartShowsTheFileAndCleansUpOnClose) {
 
     PostMessageA(window, WM_CLOSE, 0, 0);
     EXPECT_EQ(quillot.Wait(), 0);
-    for (const char* report : {SummaryReportName, StandardReportName, AllFieldsReportName}) {
+    for (const char* report :
+         {SummaryReportName, StandardReportName, AllFieldsReportName, CheckReportName}) {
         EXPECT_FALSE(test::FileExistsForTest(tempFolder_ + report)) << report;
     }
     EXPECT_EQ(Ini("Main", "fName"), pad);

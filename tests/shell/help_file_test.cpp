@@ -83,7 +83,7 @@ TEST(HelpFile, TheSystemEngineShowsItAndCloseAllClosesIt) {
     ASSERT_NE(window, nullptr);
     EXPECT_EQ(GetForegroundWindow(), window);
     std::vector<std::string> expected = {
-        "Welcome to Quillot",        "Opening files",     "The tabs Std, All and Xml",
+        "Welcome to Quillot",        "Opening files",     "The tabs Std, All, Xml and Check",
         "Stepping through a folder", "Fonts and colours", "Preferences and file associations",
         "The command line",          "Menus and keys"};
     EXPECT_EQ(ContentsOf(window), expected);
