@@ -1,11 +1,18 @@
 #include "reader/text_encoding.h"
 
+#include <algorithm>
 #include <cstring>
 
 #include "reader/byte_scan.h"
 
 namespace quillot {
 namespace {
+
+// Code points of the bytes 0x80 to 0x9F in Windows-1252.
+constexpr uint16_t kHighControls[32] = {
+    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
+    0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
+    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
 
 // Only a "<?xml" that ends within this many bytes opens a declaration.
 constexpr size_t kDeclarationWindow = 1024;
@@ -218,6 +225,72 @@ TextEncoding DetectTextEncoding(std::string_view text) {
     EncodingDetector detector;
     detector.Feed(text.data(), text.size());
     return detector.Result();
+}
+
+}  // namespace quillot
+
+namespace quillot {
+
+void AppendUtf8(std::string& out, uint32_t codePoint) {
+    if (codePoint < 0x80) {
+        out += static_cast<char>(codePoint);
+    } else if (codePoint < 0x800) {
+        out += static_cast<char>(0xC0 | (codePoint >> 6));
+        out += static_cast<char>(0x80 | (codePoint & 0x3F));
+    } else if (codePoint < 0x10000) {
+        out += static_cast<char>(0xE0 | (codePoint >> 12));
+        out += static_cast<char>(0x80 | ((codePoint >> 6) & 0x3F));
+        out += static_cast<char>(0x80 | (codePoint & 0x3F));
+    } else {
+        out += static_cast<char>(0xF0 | (codePoint >> 18));
+        out += static_cast<char>(0x80 | ((codePoint >> 12) & 0x3F));
+        out += static_cast<char>(0x80 | ((codePoint >> 6) & 0x3F));
+        out += static_cast<char>(0x80 | (codePoint & 0x3F));
+    }
+}
+
+void AppendWindows1252AsUtf8(std::string& out, char byte) {
+    const auto c = static_cast<unsigned char>(byte);
+    if (c < 0x80) {
+        out += byte;
+    } else if (c < 0xA0) {
+        AppendUtf8(out, kHighControls[c - 0x80]);
+    } else {
+        AppendUtf8(out, c);
+    }
+}
+
+std::string Windows1252ToUtf8(std::string_view text) {
+    std::string out;
+    out.reserve(text.size() + text.size() / 8);
+    for (char byte : text)
+        AppendWindows1252AsUtf8(out, byte);
+    return out;
+}
+
+bool Utf8ToWindows1252(std::string_view utf8, std::string& out) {
+    out.clear();
+    out.reserve(utf8.size());
+    for (size_t i = 0; i < utf8.size();) {
+        const auto byte = static_cast<unsigned char>(utf8[i]);
+        if (byte < 0x80) {
+            out += utf8[i++];
+            continue;
+        }
+        uint32_t codePoint = 0;
+        const size_t length = Utf8SequenceAt(utf8, i, codePoint);
+        if (length == 0) return false;
+        i += length;
+        if (codePoint >= 0xA0 && codePoint <= 0xFF) {
+            out += static_cast<char>(codePoint);
+            continue;
+        }
+        const uint16_t* const end = kHighControls + 32;
+        const uint16_t* found = std::find(kHighControls, end, codePoint);
+        if (found == end) return false;
+        out += static_cast<char>(0x80 + (found - kHighControls));
+    }
+    return true;
 }
 
 }  // namespace quillot

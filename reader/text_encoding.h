@@ -5,6 +5,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -23,6 +24,18 @@ size_t Utf8SequenceAt(std::string_view text, size_t pos, uint32_t& codePoint);
 
 // True when the whole text is valid UTF-8.
 bool IsValidUtf8(std::string_view text);
+
+// The code point as UTF-8, appended to `out` (up to U+10FFFF).
+void AppendUtf8(std::string& out, uint32_t codePoint);
+// One Windows-1252 byte as UTF-8, appended to `out` (the five unassigned
+// bytes map to the C1 controls of the same number).
+void AppendWindows1252AsUtf8(std::string& out, char byte);
+// Windows-1252 text as UTF-8.
+std::string Windows1252ToUtf8(std::string_view text);
+// Valid UTF-8 text in Windows-1252, when that code page holds every one of
+// its characters (the reverse of Windows1252ToUtf8); false otherwise, and
+// `out` is then unspecified.
+bool Utf8ToWindows1252(std::string_view utf8, std::string& out);
 
 // Decides the encoding of a file that is fed to it in blocks of any size. The
 // file is UTF-8 when all of it is valid UTF-8 and it does not declare another

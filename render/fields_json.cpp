@@ -11,36 +11,6 @@
 namespace quillot {
 namespace {
 
-// Code points of the bytes 0x80 to 0x9F in Windows-1252.
-constexpr uint16_t kHighControls[32] = {
-    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
-    0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
-    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
-
-void AppendUtf8(std::string& out, uint32_t cp) {
-    if (cp < 0x80) {
-        out += static_cast<char>(cp);
-    } else if (cp < 0x800) {
-        out += static_cast<char>(0xC0 | (cp >> 6));
-        out += static_cast<char>(0x80 | (cp & 0x3F));
-    } else {
-        out += static_cast<char>(0xE0 | (cp >> 12));
-        out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (cp & 0x3F));
-    }
-}
-
-void AppendWindows1252Byte(std::string& out, char ch) {
-    const auto c = static_cast<unsigned char>(ch);
-    if (c < 0x80) {
-        out += ch;
-    } else if (c < 0xA0) {
-        AppendUtf8(out, kHighControls[c - 0x80]);
-    } else {
-        AppendUtf8(out, c);
-    }
-}
-
 constexpr char kHex[] = "0123456789abcdef";
 
 void AppendJsonEscape(std::string& out, char ch) {
@@ -98,17 +68,9 @@ void AppendJsonText(std::string& out, std::string_view text, TextEncoding encodi
             out.append(special, length);
             p = special + length;
         } else {
-            AppendWindows1252Byte(out, *special);
+            AppendWindows1252AsUtf8(out, *special);
         }
     }
-}
-
-std::string Windows1252ToUtf8(std::string_view text) {
-    std::string out;
-    out.reserve(text.size() + text.size() / 8);
-    for (char ch : text)
-        AppendWindows1252Byte(out, ch);
-    return out;
 }
 
 std::string DocumentTextToUtf8(std::string_view text, TextEncoding encoding) {
@@ -122,7 +84,7 @@ std::string DocumentTextToUtf8(std::string_view text, TextEncoding encoding) {
             out.append(text, i, length);
             i += length;
         } else {
-            AppendWindows1252Byte(out, text[i++]);
+            AppendWindows1252AsUtf8(out, text[i++]);
         }
     }
     return out;
