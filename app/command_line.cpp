@@ -2,6 +2,8 @@
 
 #include <windows.h>
 
+#include "reader/wide_text.h"
+
 namespace quillot {
 
 std::vector<std::string> SplitCommandLine(std::string_view commandLine) {
@@ -27,7 +29,9 @@ std::vector<std::string> SplitCommandLine(std::string_view commandLine) {
 }
 
 std::vector<std::string> ProgramArguments() {
-    std::vector<std::string> words = SplitCommandLine(GetCommandLineA());
+    // The wide command line holds every name whole; as UTF-8 it splits as
+    // the single-byte one did, since blanks and quotes are the same bytes.
+    std::vector<std::string> words = SplitCommandLine(WideToUtf8(GetCommandLineW()));
     if (!words.empty()) words.erase(words.begin());
     return words;
 }

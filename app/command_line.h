@@ -11,7 +11,7 @@ namespace quillot {
 // are dropped, so a quoted part may hold blanks. Words left empty are skipped.
 std::vector<std::string> SplitCommandLine(std::string_view commandLine);
 
-// The arguments after the program name (GetCommandLineA).
+// The arguments after the program name (GetCommandLineW), as UTF-8.
 std::vector<std::string> ProgramArguments();
 
 }  // namespace quillot

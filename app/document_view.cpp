@@ -3,6 +3,7 @@
 #include <cstring>
 #include <string>
 
+#include "reader/wide_text.h"
 #include "shell/system_library.h"
 
 namespace quillot {
@@ -262,8 +263,9 @@ DocumentView::~DocumentView() {
 }
 
 bool DocumentView::LoadFile(const std::string& path, ViewFormat format, TextEncoding textEncoding) {
-    HANDLE file = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
-                              nullptr, OPEN_EXISTING, FILE_FLAG_SEQUENTIAL_SCAN, nullptr);
+    HANDLE file =
+        CreateFileW(Utf8ToWide(path).c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                    nullptr, OPEN_EXISTING, FILE_FLAG_SEQUENTIAL_SCAN, nullptr);
     if (file == INVALID_HANDLE_VALUE) return false;
     if (format == ViewFormat::Rtf) {
         Empty();

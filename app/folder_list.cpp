@@ -6,6 +6,7 @@
 #include <numeric>
 
 #include "reader/text_util.h"
+#include "reader/wide_text.h"
 
 namespace quillot {
 
@@ -24,26 +25,38 @@ bool HasSupportedExtension(std::string_view name) {
     return EqualsIgnoreAsciiCase(extension, "xml") || EqualsIgnoreAsciiCase(extension, "pad");
 }
 
-void AddMatches(const std::string& pattern, std::vector<std::string>& names) {
-    WIN32_FIND_DATAA found;
-    HANDLE search = FindFirstFileA(pattern.c_str(), &found);
+// A found name: as the program holds names (UTF-8) and as the system gave it.
+struct FoundName {
+    std::string name;
+    std::wstring wide;
+};
+
+// The wide search gives every name exactly as it is stored, also one the
+// ANSI code page cannot hold.
+void AddMatches(const std::string& pattern, std::vector<FoundName>& names) {
+    WIN32_FIND_DATAW found;
+    HANDLE search = FindFirstFileW(Utf8ToWide(pattern).c_str(), &found);
     if (search == INVALID_HANDLE_VALUE) return;
     do {
         if ((found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0) continue;
-        if (!HasSupportedExtension(found.cFileName)) continue;
-        names.emplace_back(found.cFileName);
-    } while (FindNextFileA(search, &found));
+        std::wstring wide = WideFromBuffer(found.cFileName, MAX_PATH);
+        std::string name = WideToUtf8(wide);
+        if (!HasSupportedExtension(name)) continue;
+        names.push_back({std::move(name), std::move(wide)});
+    } while (FindNextFileW(search, &found));
     FindClose(search);
 }
 
-// The key under which CompareStringA(LOCALE_USER_DEFAULT, NORM_IGNORECASE)
+// The key under which CompareStringW(LOCALE_USER_DEFAULT, NORM_IGNORECASE)
 // orders the name: two names compare as their keys do byte by byte.
-std::string SortKey(const std::string& name) {
+std::string SortKey(const std::wstring& name) {
     const DWORD flags = LCMAP_SORTKEY | NORM_IGNORECASE;
-    int size = LCMapStringA(LOCALE_USER_DEFAULT, flags, name.c_str(), -1, nullptr, 0);
+    int size = LCMapStringW(LOCALE_USER_DEFAULT, flags, name.c_str(), -1, nullptr, 0);
     std::string key(static_cast<size_t>(std::max(size, 0)), '\0');
     if (size > 0) {
-        LCMapStringA(LOCALE_USER_DEFAULT, flags, name.c_str(), -1, key.data(), size);
+        // With LCMAP_SORTKEY the destination is a byte buffer.
+        LCMapStringW(LOCALE_USER_DEFAULT, flags, name.c_str(), -1,
+                     reinterpret_cast<LPWSTR>(key.data()), size);
     }
     return key;
 }
@@ -51,7 +64,7 @@ std::string SortKey(const std::string& name) {
 }  // namespace
 
 std::vector<std::string> ListSupportedFiles(const std::string& folder) {
-    std::vector<std::string> found;
+    std::vector<FoundName> found;
     AddMatches(folder + "*.xml", found);
     AddMatches(folder + "*.pad", found);
 
@@ -59,8 +72,8 @@ std::vector<std::string> ListSupportedFiles(const std::string& folder) {
     // insertion; a stable sort keeps the first of names that compare equal.
     std::vector<std::string> keys;
     keys.reserve(found.size());
-    for (const std::string& name : found)
-        keys.push_back(SortKey(name));
+    for (const FoundName& name : found)
+        keys.push_back(SortKey(name.wide));
     std::vector<size_t> order(found.size());
     std::iota(order.begin(), order.end(), 0);
     std::stable_sort(order.begin(), order.end(),
@@ -71,7 +84,7 @@ std::vector<std::string> ListSupportedFiles(const std::string& folder) {
     const std::string* previousKey = nullptr;
     for (size_t i : order) {
         if (previousKey && *previousKey == keys[i]) continue;
-        names.push_back(std::move(found[i]));
+        names.push_back(std::move(found[i].name));
         previousKey = &keys[i];
     }
     return names;

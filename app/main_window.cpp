@@ -12,6 +12,7 @@
 #include "app/startup_marks.h"
 #include "app/window_thunk.h"
 #include "reader/text_util.h"
+#include "reader/wide_text.h"
 #include "resources/resource.h"
 #include "settings/program_location.h"
 #include "settings/settings_store.h"
@@ -41,10 +42,11 @@ HFONT CreateWindowFont() {
                        "MS Sans Serif");
 }
 
+// A string resource as UTF-8, the status bar's text.
 std::string LoadString(UINT id) {
-    char text[512] = {};
-    const int length = LoadStringA(GetModuleHandleA(nullptr), id, text, sizeof text);
-    return std::string(text, static_cast<size_t>(length > 0 ? length : 0));
+    wchar_t text[512] = {};
+    const int length = LoadStringW(GetModuleHandleA(nullptr), id, text, 512);
+    return WideToUtf8(std::wstring_view(text, static_cast<size_t>(length > 0 ? length : 0)));
 }
 
 }  // namespace
@@ -65,7 +67,8 @@ TFrm::~TFrm() {
 
 TFrm* TFrm::Create(Application& application, const FrmEnvironment& environment) {
     HINSTANCE instance = GetModuleHandleA(nullptr);
-    WNDCLASSEXA windowClass = {};
+    const std::wstring className = Utf8ToWide(MainWindowClassName);
+    WNDCLASSEXW windowClass = {};
     windowClass.cbSize = sizeof windowClass;
     windowClass.style = CS_HREDRAW | CS_VREDRAW;
     windowClass.lpfnWndProc = WindowThunk<TFrm>;
@@ -73,15 +76,15 @@ TFrm* TFrm::Create(Application& application, const FrmEnvironment& environment) 
     windowClass.hIcon = LoadIconA(instance, "MAIN");
     windowClass.hCursor = LoadCursorA(nullptr, MAKEINTRESOURCEA(32512));  // IDC_ARROW
     windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-    windowClass.lpszClassName = MainWindowClassName;
-    if (!RegisterClassExA(&windowClass) && GetLastError() != ERROR_CLASS_ALREADY_EXISTS) {
+    windowClass.lpszClassName = className.c_str();
+    if (!RegisterClassExW(&windowClass) && GetLastError() != ERROR_CLASS_ALREADY_EXISTS) {
         return nullptr;
     }
     auto* frm = new TFrm(application, environment);
     frm->MainMenu = LoadMenuA(instance, MAKEINTRESOURCEA(IDR_MAINMENU));
     StartupMark("window class and menu");
     HWND hwnd =
-        CreateWindowExA(0, MainWindowClassName, "Quillot", WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN,
+        CreateWindowExW(0, className.c_str(), L"Quillot", WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN,
                         197, 123, 435, 300, application.Handle(), frm->MainMenu, instance, frm);
     if (!hwnd) {
         delete frm;
@@ -216,19 +219,19 @@ void TFrm::SelectPage(int32_t page) {
 // status bar only for part 0.
 std::string TFrm::StatusText() const {
     for (WPARAM part : {static_cast<WPARAM>(SB_SIMPLEID), static_cast<WPARAM>(0)}) {
-        const LRESULT length = LOWORD(SendMessageA(StsBar, SB_GETTEXTLENGTHA, part, 0));
+        const LRESULT length = LOWORD(SendMessageW(StsBar, SB_GETTEXTLENGTHW, part, 0));
         if (length == 0) continue;
-        std::string text(static_cast<size_t>(length) + 1, '\0');
-        SendMessageA(StsBar, SB_GETTEXTA, part, reinterpret_cast<LPARAM>(text.data()));
+        std::wstring text(static_cast<size_t>(length) + 1, L'\0');
+        SendMessageW(StsBar, SB_GETTEXTW, part, reinterpret_cast<LPARAM>(text.data()));
         text.resize(static_cast<size_t>(length));
-        return text;
+        return WideToUtf8(text);
     }
     return std::string();
 }
 
 void TFrm::SetStatusText(const std::string& text) {
-    SendMessageA(StsBar, SB_SETTEXTA, SB_SIMPLEID | SBT_NOBORDERS,
-                 reinterpret_cast<LPARAM>(text.c_str()));
+    SendMessageW(StsBar, SB_SETTEXTW, SB_SIMPLEID | SBT_NOBORDERS,
+                 reinterpret_cast<LPARAM>(Utf8ToWide(text).c_str()));
 }
 
 // The status bar's own visibility, also while the window itself is hidden.
@@ -245,9 +248,9 @@ void TFrm::SetStatusBarVisible(bool visible) {
 }
 
 std::string TFrm::Caption() const {
-    char text[1024] = {};
-    GetWindowTextA(hwnd_, text, sizeof text);
-    return text;
+    wchar_t text[1024] = {};
+    const int length = GetWindowTextW(hwnd_, text, 1024);
+    return WideToUtf8(std::wstring_view(text, static_cast<size_t>(length > 0 ? length : 0)));
 }
 
 bool TFrm::IsMenuItemChecked(int commandId) const {
@@ -508,7 +511,7 @@ LRESULT TFrm::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         default:
             break;
     }
-    return DefWindowProcA(hwnd_, message, wParam, lParam);
+    return DefWindowProcW(hwnd_, message, wParam, lParam);
 }
 
 }  // namespace quillot

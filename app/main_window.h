@@ -27,10 +27,12 @@ constexpr UINT HandOverMessage = 9999;
 constexpr WPARAM HandOverWParam = 9999;
 constexpr LPARAM HandOverLParam = 9999;
 
-// The window class of the main window.
+// The window class of the main window. The class is a Unicode one, so that
+// its caption holds every character of a file name.
 constexpr const char* MainWindowClassName = "TFrm";
 
-// The document being shown, or empty; read by the renderers.
+// The document being shown, or empty; read by the renderers. Like every path
+// of the program it is UTF-8 (reader/file_names.h).
 extern std::string CurrentFilePath;
 
 // What the main window takes from its surroundings.
@@ -115,9 +117,9 @@ class TFrm {
     // State the tests look at.
     int32_t ActivePage() const { return activePage_; }
     const DocumentView& View(int32_t page) const { return views_[page]; }
-    std::string StatusText() const;
+    std::string StatusText() const;  // UTF-8
     bool StatusBarVisible() const;
-    std::string Caption() const;
+    std::string Caption() const;  // UTF-8
     bool IsMenuItemChecked(int commandId) const;
     bool MenuHasItem(int commandId) const;
 

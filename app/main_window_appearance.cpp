@@ -7,6 +7,7 @@
 #include "app/main_window.h"
 #include "resources/resource.h"
 #include "settings/settings_store.h"
+#include "settings/stored_name.h"
 
 namespace quillot {
 namespace {
@@ -34,7 +35,7 @@ int32_t ExchangeColor(const char* key, int32_t value) {
 void TFrm::LoadSaveSettings(int32_t mode) {
     BeginSection("", "Main", mode);
     if (mode == ReadMode) CurrentFilePath.clear();
-    CurrentFilePath = ExchangeString("fName", CurrentFilePath);
+    CurrentFilePath = FileNameFromStored(ExchangeString("fName", StoredFileName(CurrentFilePath)));
     fSrc = ExchangeString("fSrc", fSrc);
     fDest = ExchangeString("fDest", fDest);
 

@@ -22,6 +22,7 @@
 #include "reader/pad_document.h"
 #include "reader/text_util.h"
 #include "reader/vocabulary.h"
+#include "reader/wide_text.h"
 #include "report/all_fields_view.h"
 #include "report/check_view.h"
 #include "report/report_file.h"
@@ -30,6 +31,7 @@
 #include "report/summary_view.h"
 #include "resources/resource.h"
 #include "settings/settings_store.h"
+#include "settings/stored_name.h"
 #include "shell/version_info.h"
 #include "trace/trace_log.h"
 
@@ -60,7 +62,7 @@ constexpr uint64_t kBackgroundReadBytes = 4 * 1024 * 1024;
 
 bool IsLargeFile(const std::string& path) {
     WIN32_FILE_ATTRIBUTE_DATA data;
-    if (!GetFileAttributesExA(path.c_str(), GetFileExInfoStandard, &data)) return false;
+    if (!GetFileAttributesExW(Utf8ToWide(path).c_str(), GetFileExInfoStandard, &data)) return false;
     const uint64_t size = (static_cast<uint64_t>(data.nFileSizeHigh) << 32) | data.nFileSizeLow;
     return size >= kBackgroundReadBytes;
 }
@@ -239,7 +241,7 @@ void TFrm::UpdateCaptionAndStatus(const std::string& fileName) {
         if (!positionHolds) FolderIndex = FindInFolderFileList(CurrentFilePath);
     }
     const std::string caption = ProgramName + " - " + std::string(FileNamePart(CurrentFilePath));
-    SetWindowTextA(hwnd_, caption.c_str());
+    SetWindowTextW(hwnd_, Utf8ToWide(caption).c_str());
     ShowFolderPosition();
 }
 
@@ -276,20 +278,22 @@ void TFrm::PageControl1Change() {
 
 std::string TFrm::ResolveCommandLineFile(const std::string& argument) const {
     if (!IsExistingFile(argument)) return std::string();
-    std::string full(MAX_PATH, '\0');
-    DWORD length =
-        GetFullPathNameA(argument.c_str(), static_cast<DWORD>(full.size()), full.data(), nullptr);
+    const std::wstring wideArgument = Utf8ToWide(argument);
+    std::wstring full(MAX_PATH, L'\0');
+    DWORD length = GetFullPathNameW(wideArgument.c_str(), static_cast<DWORD>(full.size()),
+                                    full.data(), nullptr);
     if (length >= full.size()) {
         full.resize(length);
-        length = GetFullPathNameA(argument.c_str(), length, full.data(), nullptr);
+        length = GetFullPathNameW(wideArgument.c_str(), length, full.data(), nullptr);
     }
     if (length == 0 || length >= full.size()) return std::string();
     full.resize(length);
-    WIN32_FIND_DATAA found;
-    HANDLE search = FindFirstFileA(full.c_str(), &found);
+    WIN32_FIND_DATAW found;
+    HANDLE search = FindFirstFileW(full.c_str(), &found);
     if (search == INVALID_HANDLE_VALUE) return std::string();
     FindClose(search);
-    return std::string(FolderPart(full)) + found.cFileName;
+    return std::string(FolderPart(WideToUtf8(full))) +
+           WideToUtf8(WideFromBuffer(found.cFileName, MAX_PATH));
 }
 
 void TFrm::ReceiveHandOver(const MSG& message) {
@@ -303,17 +307,18 @@ void TFrm::ReceiveHandOver(const MSG& message) {
         // Not while another start writes the INI file.
         StartLock lock(true);
         BeginSection("", "Main", ReadMode);
-        name = ExchangeString("fName", "??.xml");
+        name = FileNameFromStored(ExchangeString("fName", "??.xml"));
     }
     Guarded([this, &name] { LoadDocument(name, true); });
 }
 
 // The whole name of the first dropped file; further files are ignored.
 void TFrm::FormDropFiles(HDROP drop) {
-    const UINT length = DragQueryFileA(drop, 0, nullptr, 0);
-    std::string name(length + 1, '\0');
-    name.resize(DragQueryFileA(drop, 0, name.data(), length + 1));
+    const UINT length = DragQueryFileW(drop, 0, nullptr, 0);
+    std::wstring wide(length + 1, L'\0');
+    wide.resize(DragQueryFileW(drop, 0, wide.data(), length + 1));
     DragFinish(drop);
+    const std::string name = WideToUtf8(wide);
     SetForegroundWindow(hwnd_);
     LoadDocument(name, true);
 }

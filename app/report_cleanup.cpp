@@ -5,6 +5,8 @@
 #include <algorithm>
 #include <vector>
 
+#include "reader/wide_text.h"
+
 namespace quillot {
 namespace {
 
@@ -21,7 +23,7 @@ void NoteReportWritten(const std::string& path) {
 
 void CleanUpReportFiles() {
     for (const std::string& path : writtenReports)
-        DeleteFileA(path.c_str());
+        DeleteFileW(Utf8ToWide(path).c_str());
     writtenReports.clear();
 }
 

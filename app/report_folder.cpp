@@ -3,6 +3,8 @@
 #include <windows.h>
 #include <shlobj.h>
 
+#include "reader/wide_text.h"
+
 namespace quillot {
 namespace {
 
@@ -15,30 +17,30 @@ bool IsAbsolutePath(const std::string& path) {
 }
 
 std::string LocalAppDataTemp() {
-    char folder[MAX_PATH] = {};
-    if (FAILED(SHGetFolderPathA(nullptr, CSIDL_LOCAL_APPDATA | CSIDL_FLAG_CREATE, nullptr,
+    wchar_t folder[MAX_PATH] = {};
+    if (FAILED(SHGetFolderPathW(nullptr, CSIDL_LOCAL_APPDATA | CSIDL_FLAG_CREATE, nullptr,
                                 SHGFP_TYPE_CURRENT, folder))) {
         return std::string();
     }
-    std::string temp(folder);
+    std::string temp = WideToUtf8(WideFromBuffer(folder, MAX_PATH));
     if (!temp.empty() && temp.back() != '\\') temp += '\\';
     temp += "Temp";
-    CreateDirectoryA(temp.c_str(), nullptr);
+    CreateDirectoryW(Utf8ToWide(temp).c_str(), nullptr);
     return temp;
 }
 
 }  // namespace
 
 std::string ReportedTempPath() {
-    char buffer[MAX_PATH + 1] = {};
-    const DWORD length = GetTempPathA(sizeof buffer, buffer);
-    if (length == 0 || length >= sizeof buffer) return std::string();
-    return std::string(buffer, length);
+    wchar_t buffer[MAX_PATH + 1] = {};
+    const DWORD length = GetTempPathW(MAX_PATH + 1, buffer);
+    if (length == 0 || length >= MAX_PATH + 1) return std::string();
+    return WideToUtf8(std::wstring_view(buffer, length));
 }
 
 bool IsUsableReportFolder(const std::string& folder) {
     if (!IsAbsolutePath(folder)) return false;
-    const DWORD attributes = GetFileAttributesA(folder.c_str());
+    const DWORD attributes = GetFileAttributesW(Utf8ToWide(folder).c_str());
     return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
 }
 

@@ -6,7 +6,7 @@
 
 namespace quillot {
 
-// The system's temporary folder as GetTempPathA reports it; empty when the
+// The system's temporary folder as GetTempPathW reports it (UTF-8); empty when the
 // call fails or the path does not fit its buffer.
 std::string ReportedTempPath();
 

@@ -14,6 +14,7 @@
 #include "reader/text_util.h"
 #include "settings/program_location.h"
 #include "settings/settings_store.h"
+#include "settings/stored_name.h"
 #include "shell/associations.h"
 #include "shell/system_library.h"
 #include "shell/version_info.h"
@@ -58,7 +59,7 @@ void HandOver(const std::vector<std::string>& arguments, HWND target) {
     if (arguments.empty()) return;
     InitSettingsAndTrace(IniPathFor(ProgramFilePath()));
     BeginSection("", "Main", WriteMode);
-    ExchangeString("fName", arguments[0]);
+    ExchangeString("fName", StoredFileName(arguments[0]));
     EndSection(4);
     PostMessageA(target, HandOverMessage, HandOverWParam, HandOverLParam);
 }

@@ -18,7 +18,10 @@ LRESULT CALLBACK WindowThunk(HWND hwnd, UINT message, WPARAM wParam, LPARAM lPar
     } else {
         self = reinterpret_cast<T*>(GetWindowLongPtrA(hwnd, GWLP_USERDATA));
     }
-    if (!self) return DefWindowProcA(hwnd, message, wParam, lParam);
+    if (!self) {
+        return IsWindowUnicode(hwnd) ? DefWindowProcW(hwnd, message, wParam, lParam)
+                                     : DefWindowProcA(hwnd, message, wParam, lParam);
+    }
     return self->HandleMessage(message, wParam, lParam);
 }
 

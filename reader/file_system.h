@@ -2,6 +2,7 @@
 // sequential byte channels whose failures raise IoError with the system's
 // error code. Implemented with the Windows API in file_system_win.cpp and with
 // POSIX calls in file_system_posix.cpp (errno mapped to Windows numbering).
+// Paths are UTF-8 on both (file_names.h).
 #pragma once
 
 #include <cstddef>

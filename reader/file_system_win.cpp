@@ -5,6 +5,7 @@
 #include "reader/file_system.h"
 #include "reader/io_error.h"
 #include "reader/text_util.h"
+#include "reader/wide_text.h"
 
 namespace quillot {
 namespace {
@@ -20,19 +21,20 @@ HANDLE H(void* handle) {
 }  // namespace
 
 bool IsExistingFile(const std::string& path) {
-    // FindFirstFileA reads "*" and "?" as wildcards: "??.xml" would find any
+    // FindFirstFileW reads "*" and "?" as wildcards: "??.xml" would find any
     // two-letter .xml file. A name with them names no file.
     if (FileNamePart(path).find_first_of("*?") != std::string_view::npos) return false;
-    WIN32_FIND_DATAA found;
-    HANDLE search = FindFirstFileA(path.c_str(), &found);
+    WIN32_FIND_DATAW found;
+    HANDLE search = FindFirstFileW(Utf8ToWide(path).c_str(), &found);
     if (search == INVALID_HANDLE_VALUE) return false;
     FindClose(search);
     return (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) == 0;
 }
 
 InputFile::InputFile(const std::string& path) {
-    HANDLE h = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
-                           OPEN_EXISTING, FILE_FLAG_SEQUENTIAL_SCAN, nullptr);
+    HANDLE h =
+        CreateFileW(Utf8ToWide(path).c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                    nullptr, OPEN_EXISTING, FILE_FLAG_SEQUENTIAL_SCAN, nullptr);
     if (h == INVALID_HANDLE_VALUE) ThrowLastError();
     handle_ = h;
 }
@@ -62,8 +64,8 @@ void InputFile::Close() {
 }
 
 OutputFile::OutputFile(const std::string& path) {
-    HANDLE h = CreateFileA(path.c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr, CREATE_ALWAYS,
-                           FILE_ATTRIBUTE_NORMAL, nullptr);
+    HANDLE h = CreateFileW(Utf8ToWide(path).c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr,
+                           CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
     if (h == INVALID_HANDLE_VALUE) ThrowLastError();
     handle_ = h;
 }

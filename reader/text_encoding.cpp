@@ -1,5 +1,6 @@
 #include "reader/text_encoding.h"
 
+#include <algorithm>
 #include <cstring>
 
 #include "reader/byte_scan.h"
@@ -122,7 +123,6 @@ int Windows1252ByteOf(uint32_t codePoint) {
     if (codePoint < 0x80 || (codePoint >= 0xA0 && codePoint <= 0xFF)) {
         return static_cast<int>(codePoint);
     }
-    if (codePoint < 0x100) return -1;  // the C1 controls
     for (int i = 0; i < 32; ++i) {
         if (kWindows1252High[i] == codePoint) return 0x80 + i;
     }
@@ -264,6 +264,52 @@ TextEncoding DetectTextEncoding(std::string_view text) {
     EncodingDetector detector;
     detector.Feed(text.data(), text.size());
     return detector.Result();
+}
+
+}  // namespace quillot
+
+namespace quillot {
+
+void AppendUtf8(std::string& out, uint32_t codePoint) {
+    char bytes[4];
+    out.append(bytes, EncodeUtf8(codePoint, bytes));
+}
+
+void AppendWindows1252AsUtf8(std::string& out, char byte) {
+    const auto c = static_cast<unsigned char>(byte);
+    if (c < 0x80) {
+        out += byte;
+    } else {
+        AppendUtf8(out, Windows1252CodePoint(c));
+    }
+}
+
+std::string Windows1252ToUtf8(std::string_view text) {
+    std::string out;
+    out.reserve(text.size() + text.size() / 8);
+    for (char byte : text)
+        AppendWindows1252AsUtf8(out, byte);
+    return out;
+}
+
+bool Utf8ToWindows1252(std::string_view utf8, std::string& out) {
+    out.clear();
+    out.reserve(utf8.size());
+    for (size_t i = 0; i < utf8.size();) {
+        const auto byte = static_cast<unsigned char>(utf8[i]);
+        if (byte < 0x80) {
+            out += utf8[i++];
+            continue;
+        }
+        uint32_t codePoint = 0;
+        const size_t length = Utf8SequenceAt(utf8, i, codePoint);
+        if (length == 0) return false;
+        i += length;
+        const int single = Windows1252ByteOf(codePoint);
+        if (single < 0) return false;
+        out += static_cast<char>(single);
+    }
+    return true;
 }
 
 }  // namespace quillot

@@ -5,6 +5,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -32,8 +33,8 @@ size_t EncodeUtf8(uint32_t codePoint, char* out);
 // leaves unassigned (0x81, 0x8D, 0x8F, 0x90, 0x9D) stand for the C1 controls
 // of the same number.
 uint32_t Windows1252CodePoint(unsigned char byte);
-// The Windows-1252 byte of a code point, or -1 when it has none (the C1
-// controls count as having none).
+// The Windows-1252 byte of a code point, or -1 when it has none: the reverse
+// of Windows1252CodePoint.
 int Windows1252ByteOf(uint32_t codePoint);
 
 // The character of document text that starts at text[pos], as a code point,
@@ -54,6 +55,18 @@ inline size_t DocumentCharacterAt(std::string_view text, size_t pos, TextEncodin
     codePoint = Windows1252CodePoint(byte);
     return 1;
 }
+
+// The code point as UTF-8, appended to `out` (up to U+10FFFF).
+void AppendUtf8(std::string& out, uint32_t codePoint);
+// One Windows-1252 byte as UTF-8, appended to `out` (the five unassigned
+// bytes map to the C1 controls of the same number).
+void AppendWindows1252AsUtf8(std::string& out, char byte);
+// Windows-1252 text as UTF-8.
+std::string Windows1252ToUtf8(std::string_view text);
+// Valid UTF-8 text in Windows-1252, when that code page holds every one of
+// its characters (the reverse of Windows1252ToUtf8); false otherwise, and
+// `out` is then unspecified.
+bool Utf8ToWindows1252(std::string_view utf8, std::string& out);
 
 // Decides the encoding of a file that is fed to it in blocks of any size. The
 // file is UTF-8 when all of it is valid UTF-8 and it does not declare another

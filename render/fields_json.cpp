@@ -11,19 +11,6 @@
 namespace quillot {
 namespace {
 
-void AppendUtf8(std::string& out, uint32_t codePoint) {
-    char bytes[4];
-    out.append(bytes, EncodeUtf8(codePoint, bytes));
-}
-
-void AppendWindows1252Byte(std::string& out, char ch) {
-    if (static_cast<unsigned char>(ch) < 0x80) {
-        out += ch;
-    } else {
-        AppendUtf8(out, Windows1252CodePoint(static_cast<unsigned char>(ch)));
-    }
-}
-
 constexpr char kHex[] = "0123456789abcdef";
 
 void AppendJsonEscape(std::string& out, char ch) {
@@ -81,17 +68,9 @@ void AppendJsonText(std::string& out, std::string_view text, TextEncoding encodi
             out.append(special, length);
             p = special + length;
         } else {
-            AppendWindows1252Byte(out, *special);
+            AppendWindows1252AsUtf8(out, *special);
         }
     }
-}
-
-std::string Windows1252ToUtf8(std::string_view text) {
-    std::string out;
-    out.reserve(text.size() + text.size() / 8);
-    for (char ch : text)
-        AppendWindows1252Byte(out, ch);
-    return out;
 }
 
 std::string DocumentTextToUtf8(std::string_view text, TextEncoding encoding) {
@@ -105,7 +84,7 @@ std::string DocumentTextToUtf8(std::string_view text, TextEncoding encoding) {
             out.append(text, i, length);
             i += length;
         } else {
-            AppendWindows1252Byte(out, text[i++]);
+            AppendWindows1252AsUtf8(out, text[i++]);
         }
     }
     return out;

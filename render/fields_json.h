@@ -9,8 +9,6 @@
 
 namespace quillot {
 
-// Windows-1252 text as UTF-8 (the five unassigned bytes map to the C1 controls).
-std::string Windows1252ToUtf8(std::string_view text);
 // Document text as UTF-8: single-byte text decoded from Windows-1252; UTF-8
 // text as it stands, except that a byte outside a valid sequence (one that a
 // named entity gave, say) is decoded from Windows-1252.

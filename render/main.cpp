@@ -6,10 +6,11 @@
 
 #include "render/batch_renderer.h"
 #include "render/render_options.h"
+#include "render/render_platform.h"
 
 int main(int argc, char** argv) {
     std::ios::sync_with_stdio(false);
-    std::vector<std::string> args(argv + 1, argv + argc);
+    const std::vector<std::string> args = quillot::ProgramArguments(argc, argv);
     const quillot::ParsedCommandLine parsed = quillot::ParseRenderCommandLine(args);
     if (!parsed.error.empty()) {
         std::cerr << "quillot-render: " << parsed.error << "\n\n" << quillot::RenderUsage;

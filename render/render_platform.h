@@ -6,10 +6,16 @@
 #include <optional>
 #include <string>
 #include <utility>
+#include <vector>
 
 #include "report/rtf_text.h"
 
 namespace quillot {
+
+// The arguments after the program name. Their file names are UTF-8: on
+// Windows they come from the wide command line (CommandLineToArgvW), so that
+// names the ANSI code page cannot hold arrive whole.
+std::vector<std::string> ProgramArguments(int argc, char** argv);
 
 // The separator that ends a report folder ("\" on Windows, "/" elsewhere).
 extern const char ReportFolderSeparator;

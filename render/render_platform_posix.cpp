@@ -10,6 +10,10 @@ namespace quillot {
 
 const char ReportFolderSeparator = '/';
 
+std::vector<std::string> ProgramArguments(int argc, char** argv) {
+    return std::vector<std::string>(argv + 1, argv + argc);
+}
+
 std::string ViewerPath(const std::string& file) {
     std::string path = file;
     if (path.empty() || path[0] != '/') {

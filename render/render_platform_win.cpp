@@ -1,23 +1,39 @@
 #include <windows.h>
+#include <shellapi.h>
 
+#include "reader/wide_text.h"
 #include "render/render_platform.h"
 
 namespace quillot {
 
 const char ReportFolderSeparator = '\\';
 
+std::vector<std::string> ProgramArguments(int argc, char** argv) {
+    // The narrow arguments hold only what the ANSI code page can: the names
+    // come from the wide command line, as UTF-8.
+    int count = 0;
+    LPWSTR* words = CommandLineToArgvW(GetCommandLineW(), &count);
+    if (words == nullptr) return std::vector<std::string>(argv + 1, argv + argc);
+    std::vector<std::string> arguments;
+    for (int i = 1; i < count; ++i)
+        arguments.push_back(WideToUtf8(words[i]));
+    LocalFree(words);
+    return arguments;
+}
+
 std::string ViewerPath(const std::string& file) {
-    char full[MAX_PATH * 4];
-    char* namePart = nullptr;
-    DWORD length = GetFullPathNameA(file.c_str(), sizeof full, full, &namePart);
-    if (length == 0 || length >= sizeof full) return file;
-    std::string path(full, length);
-    WIN32_FIND_DATAA found;
-    HANDLE search = FindFirstFileA(path.c_str(), &found);
+    wchar_t full[MAX_PATH * 4];
+    wchar_t* namePart = nullptr;
+    DWORD length = GetFullPathNameW(Utf8ToWide(file).c_str(), MAX_PATH * 4, full, &namePart);
+    if (length == 0 || length >= MAX_PATH * 4) return file;
+    std::string path = WideToUtf8(std::wstring_view(full, length));
+    WIN32_FIND_DATAW found;
+    HANDLE search = FindFirstFileW(full, &found);
     if (search != INVALID_HANDLE_VALUE) {
         FindClose(search);
         const size_t cut = path.find_last_of("\\:");
-        path = path.substr(0, cut == std::string::npos ? 0 : cut + 1) + found.cFileName;
+        path = path.substr(0, cut == std::string::npos ? 0 : cut + 1) +
+               WideToUtf8(WideFromBuffer(found.cFileName, MAX_PATH));
     }
     return path;
 }
@@ -34,28 +50,30 @@ std::string StoredFolderName(std::string name) {
 }
 
 bool MakeFolders(const std::string& folder) {
-    DWORD attributes = GetFileAttributesA(folder.c_str());
+    DWORD attributes = GetFileAttributesW(Utf8ToWide(folder).c_str());
     if (attributes != INVALID_FILE_ATTRIBUTES) return (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
     const size_t cut = folder.find_last_of("\\/", folder.size() >= 2 ? folder.size() - 2 : 0);
     if (cut != std::string::npos && cut > 0 && folder[cut - 1] != ':') {
         MakeFolders(folder.substr(0, cut));
     }
-    return CreateDirectoryA(folder.c_str(), nullptr) || GetLastError() == ERROR_ALREADY_EXISTS;
+    return CreateDirectoryW(Utf8ToWide(folder).c_str(), nullptr) ||
+           GetLastError() == ERROR_ALREADY_EXISTS;
 }
 
 FolderCreation CreateFolder(const std::string& folder) {
-    if (CreateDirectoryA(folder.c_str(), nullptr)) return FolderCreation::Created;
+    const std::wstring wide = Utf8ToWide(folder);
+    if (CreateDirectoryW(wide.c_str(), nullptr)) return FolderCreation::Created;
     if (GetLastError() != ERROR_ALREADY_EXISTS) return FolderCreation::Failed;
-    const DWORD attributes = GetFileAttributesA(folder.c_str());
+    const DWORD attributes = GetFileAttributesW(wide.c_str());
     return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0
                ? FolderCreation::Existed
                : FolderCreation::Failed;
 }
 
 std::optional<FolderId> FolderIdentity(const std::string& folder) {
-    HANDLE handle =
-        CreateFileA(folder.c_str(), 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
-                    nullptr, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
+    HANDLE handle = CreateFileW(Utf8ToWide(folder).c_str(), 0,
+                                FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                                OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
     if (handle == INVALID_HANDLE_VALUE) return std::nullopt;
     BY_HANDLE_FILE_INFORMATION info;
     const bool known = GetFileInformationByHandle(handle, &info) &&

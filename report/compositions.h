@@ -14,7 +14,8 @@ ReportText ExpiryText();
 
 // "Application_XML_File_URL", or, when the document gives none, a URL rebuilt
 // from the document's file name ("h!", "w!", "f!" schemes and "`" for "/"),
-// marked with a leading "==".
+// marked with a leading "==". The path is UTF-8; in a single-byte document
+// a name that the ANSI code page holds keeps that code page's bytes.
 ReportText XmlFileUrl(std::string_view currentFilePath);
 
 }  // namespace quillot

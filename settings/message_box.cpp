@@ -1,5 +1,7 @@
 #include "settings/message_box.h"
 
+#include "reader/wide_text.h"
+
 namespace quillot {
 namespace {
 
@@ -9,7 +11,7 @@ MessageBoxHook messageBoxHook = nullptr;
 
 int ShowMessageBox(HWND owner, const std::string& text, const std::string& caption, UINT type) {
     if (messageBoxHook != nullptr) return messageBoxHook(owner, text, caption, type);
-    return MessageBoxA(owner, text.c_str(), caption.c_str(), type);
+    return MessageBoxW(owner, Utf8ToWide(text).c_str(), Utf8ToWide(caption).c_str(), type);
 }
 
 MessageBoxHook SetMessageBoxHook(MessageBoxHook hook) {

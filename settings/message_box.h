@@ -9,11 +9,12 @@
 
 namespace quillot {
 
-// Receives exactly what MessageBoxA would; returns the button pressed.
+// Receives the texts (UTF-8: a caption may hold a path) and what else
+// MessageBoxW would; returns the button pressed.
 using MessageBoxHook = int (*)(HWND owner, const std::string& text, const std::string& caption,
                                UINT type);
 
-// MessageBoxA(owner, text, caption, type), or the hook when one is set.
+// MessageBoxW(owner, text, caption, type), or the hook when one is set.
 int ShowMessageBox(HWND owner, const std::string& text, const std::string& caption, UINT type);
 
 // Sets the hook (nullptr: the real box again) and returns the previous one.

@@ -2,17 +2,19 @@
 
 #include <windows.h>
 
+#include "reader/wide_text.h"
+
 namespace quillot {
 
 std::string ProgramFilePath() {
-    std::string path(MAX_PATH, '\0');
+    std::wstring path(MAX_PATH, L'\0');
     for (;;) {
         const DWORD length =
-            GetModuleFileNameA(nullptr, path.data(), static_cast<DWORD>(path.size()));
+            GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size()));
         if (length == 0) return std::string();
         if (length < path.size()) {
             path.resize(length);
-            return path;
+            return WideToUtf8(path);
         }
         path.resize(path.size() * 2);
     }

@@ -5,7 +5,7 @@
 
 namespace quillot {
 
-// The full path of the running program file (GetModuleFileNameA).
+// The full path of the running program file (GetModuleFileNameW), as UTF-8.
 std::string ProgramFilePath();
 
 // The program file's path with its extension replaced by ".ini": everything

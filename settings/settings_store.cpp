@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <vector>
 
+#include "reader/wide_text.h"
 #include "settings/message_box.h"
 
 namespace quillot {
@@ -80,18 +81,26 @@ void EndSection(int32_t flag) {
     }
 }
 
+// The file's path is UTF-8, as every path of the program; sections, keys and
+// values are texts in the ANSI code page, as the file holds them (a file
+// without a byte-order mark is read and written in that code page by the
+// wide calls as by the single-byte ones), so values read and written here are
+// the same bytes as ever. Names that code page cannot hold are stored in a
+// form of their own (stored_name.h).
 std::string ReadKey(const std::string& section, const std::string& key,
                     const std::string& defaultValue) {
-    std::vector<char> buffer(IniReadBufferSize);
-    const DWORD length =
-        GetPrivateProfileStringA(section.c_str(), key.c_str(), defaultValue.c_str(), buffer.data(),
-                                 static_cast<DWORD>(buffer.size()), CurrentIniFile.c_str());
-    return std::string(buffer.data(), length);
+    std::vector<wchar_t> buffer(IniReadBufferSize);
+    const DWORD length = GetPrivateProfileStringW(
+        AnsiToWide(section).c_str(), AnsiToWide(key).c_str(), AnsiToWide(defaultValue).c_str(),
+        buffer.data(), static_cast<DWORD>(buffer.size()), Utf8ToWide(CurrentIniFile).c_str());
+    return WideToAnsi(std::wstring_view(buffer.data(), length));
 }
 
 void WriteKey(const std::string& section, const std::string& key, const std::string& value) {
-    const char* stored = value.empty() ? nullptr : value.c_str();
-    if (WritePrivateProfileStringA(section.c_str(), key.c_str(), stored, CurrentIniFile.c_str())) {
+    const std::wstring wideValue = AnsiToWide(value);
+    const wchar_t* stored = value.empty() ? nullptr : wideValue.c_str();
+    if (WritePrivateProfileStringW(AnsiToWide(section).c_str(), AnsiToWide(key).c_str(), stored,
+                                   Utf8ToWide(CurrentIniFile).c_str())) {
         return;
     }
     if (WriteErrorShown) return;
@@ -101,7 +110,8 @@ void WriteKey(const std::string& section, const std::string& key, const std::str
 }
 
 void EraseSection() {
-    WritePrivateProfileStringA(CurrentSection.c_str(), nullptr, nullptr, CurrentIniFile.c_str());
+    WritePrivateProfileStringW(AnsiToWide(CurrentSection).c_str(), nullptr, nullptr,
+                               Utf8ToWide(CurrentIniFile).c_str());
 }
 
 }  // namespace quillot

@@ -1,6 +1,7 @@
 #include "shell/associations.h"
 
 #include "reader/text_util.h"
+#include "reader/wide_text.h"
 #include "settings/program_location.h"
 #include "settings/settings_store.h"
 #include "shell/association_backup.h"
@@ -11,6 +12,12 @@ namespace {
 // Paths name the same file whatever the letter case.
 bool SameCommand(const std::string& a, const std::string& b) {
     return EqualsIgnoreAsciiCase(a, b);
+}
+
+// The registry values are single-byte texts in the ANSI code page: the
+// program's path as that code page has it (as GetModuleFileNameA gives it).
+std::string ProgramPathForRegistry() {
+    return WideToAnsi(Utf8ToWide(ProgramFilePath()));
 }
 
 std::string ReadDefault(const std::string& key) {
@@ -52,7 +59,7 @@ void TakeOverOpenCommand(const AssociationNames& names, const std::string& fileT
 
 void Install(const AssociationNames& names, const std::string& description) {
     const std::string fileType = ReadDefault(names.extensionKey);
-    const std::string programPath = ProgramFilePath();
+    const std::string programPath = ProgramPathForRegistry();
     if (fileType.empty()) {
         CreateOwnFileType(names, description, programPath);
     } else {

@@ -1,6 +1,6 @@
 // The HTML Help engine behind ShowHtmlHelp: its library, loaded once, and the
-// entry point "HtmlHelpA". Tests look at this state, point the library search
-// at another folder or put a stand-in for the entry point.
+// entry point "HtmlHelpW", which takes the help file's path whole. Tests look at this state, point
+// the library search at another folder or put a stand-in for the entry point.
 #pragma once
 
 #include <windows.h>
@@ -9,10 +9,10 @@
 
 namespace quillot {
 
-using HtmlHelpFunction = HWND(WINAPI*)(HWND owner, LPCSTR file, UINT command, DWORD_PTR data);
+using HtmlHelpFunction = HWND(WINAPI*)(HWND owner, LPCWSTR file, UINT command, DWORD_PTR data);
 
 extern HMODULE HtmlHelpLibrary;         // none until the first successful load
-extern HtmlHelpFunction HtmlHelpEntry;  // "HtmlHelpA" of that library, or none
+extern HtmlHelpFunction HtmlHelpEntry;  // "HtmlHelpW" of that library, or none
 
 // The folder searched for "hhctrl.ocx": the system folder.
 extern std::string (*HtmlHelpLibraryFolder)();

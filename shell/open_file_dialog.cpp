@@ -1,15 +1,17 @@
 #include "shell/open_file_dialog.h"
 
+#include <algorithm>
 #include <cstring>
 #include <vector>
 
 #include "reader/text_util.h"
+#include "reader/wide_text.h"
 #include "shell/shell_strings.h"
 
 namespace quillot {
 
 int32_t CloseGuardCount = 0;
-OpenFileNameFunction RunOpenFileDialog = GetOpenFileNameA;
+OpenFileNameFunction RunOpenFileDialog = GetOpenFileNameW;
 
 namespace {
 
@@ -33,6 +35,24 @@ std::vector<std::string> FilterPatterns(const std::string& filter) {
 
 const char* TextOrNull(const std::string& text) {
     return text.empty() ? nullptr : text.c_str();
+}
+
+// The UTF-8 text of a record's field as UTF-16, kept in `storage`; null stays null.
+const wchar_t* WideOrNull(const char* text, std::wstring& storage) {
+    if (text == nullptr) return nullptr;
+    storage = Utf8ToWide(text);
+    return storage.c_str();
+}
+
+// How many bytes of the text make at most `maxChars` whole characters.
+size_t WholeCharacters(std::string_view text, size_t maxChars) {
+    size_t end = 0;
+    for (size_t n = 0; end < text.size() && n < maxChars; ++n) {
+        ++end;
+        while (end < text.size() && (static_cast<unsigned char>(text[end]) & 0xC0) == 0x80)
+            ++end;
+    }
+    return end;
 }
 
 }  // namespace
@@ -71,7 +91,8 @@ void PrepareOpenFileDialog(tOpenDlg& request) {
     }
 
     std::memset(request.fileNameBuffer, 0, sizeof request.fileNameBuffer);
-    CopyBounded(request.fileNameBuffer, request.fileName, MaxProposedNameChars);
+    CopyBounded(request.fileNameBuffer, request.fileName,
+                WholeCharacters(request.fileName, MaxProposedNameChars));
     record.lpstrFile = request.fileNameBuffer;
 }
 
@@ -81,14 +102,32 @@ bool ShowOpenFileDialog(HWND owner, tOpenDlg& request) {
     CloseGuardCount = 1;
     PrepareOpenFileDialog(request);
 
-    // The dialog writes into a buffer of its own; the chosen path (or what
-    // the dialog left there) is copied back in either case.
-    std::vector<char> chosen(ChosenPathBufferSize, '\0');
-    CopyBounded(chosen.data(), request.fileNameBuffer, MaxChosenPathChars);
-    request.record.lpstrFile = chosen.data();
-    BOOL ok = RunOpenFileDialog(&request.record);
-    CopyBounded(request.fileNameBuffer, chosen.data(), MaxChosenPathChars);
-    request.record.lpstrFile = request.fileNameBuffer;
+    // The wide dialog gets the prepared record in UTF-16 and writes into a
+    // buffer of its own; the chosen path (or what the dialog left there) is
+    // copied back in either case.
+    const OPENFILENAMEA& prepared = request.record;
+    OPENFILENAMEW record = {};
+    record.lStructSize = OpenDlgWideRecordSize;
+    record.hwndOwner = prepared.hwndOwner;
+    record.Flags = prepared.Flags;
+    record.nFilterIndex = prepared.nFilterIndex;
+    record.nMaxFile = prepared.nMaxFile;
+    // The filter buffer with its NULs, as one text.
+    const std::wstring filter =
+        Utf8ToWide(std::string_view(request.filterBuffer, sizeof request.filterBuffer));
+    record.lpstrFilter = filter.c_str();
+    std::wstring title, initialFolder, defaultExt;
+    record.lpstrTitle = WideOrNull(prepared.lpstrTitle, title);
+    record.lpstrInitialDir = WideOrNull(prepared.lpstrInitialDir, initialFolder);
+    record.lpstrDefExt = WideOrNull(prepared.lpstrDefExt, defaultExt);
+    std::vector<wchar_t> chosen(ChosenPathBufferSize, L'\0');
+    const std::wstring proposed = Utf8ToWide(request.fileNameBuffer);
+    proposed.copy(chosen.data(), std::min<size_t>(proposed.size(), MaxChosenPathChars));
+    record.lpstrFile = chosen.data();
+    BOOL ok = RunOpenFileDialog(&record);
+    const std::string path = WideToUtf8(WideFromBuffer(chosen.data(), MaxChosenPathChars));
+    CopyBounded(request.fileNameBuffer, path, sizeof request.fileNameBuffer - 1);
+    request.record.nFilterIndex = record.nFilterIndex;
     return ok != FALSE;
 }
 

@@ -1,7 +1,10 @@
 // The system's open-file dialog behind File, "&Open...". The caller fills a
 // tOpenDlg (owner, filter, proposed file, folder, default extension) and
 // ShowOpenFileDialog completes it: the filter index follows the proposed
-// file's extension, and the chosen path lands in fileNameBuffer.
+// file's extension, and the chosen path lands in fileNameBuffer. Its texts
+// are UTF-8, as the program's paths are; the system's wide dialog
+// (GetOpenFileNameW) runs on a UTF-16 copy of the prepared record, so that a
+// name outside the ANSI code page comes back whole.
 #pragma once
 
 #include <windows.h>
@@ -15,11 +18,16 @@
 namespace quillot {
 
 constexpr size_t OpenDlgBufferSize = 263;
+// The file name buffer: the UTF-8 form of a path of 260 UTF-16 units (at
+// most four bytes for each) and its NUL.
+constexpr size_t OpenDlgPathBufferSize = 4 * 260 + 1;
 // The dialog record without the places-bar fields, in the platform's own
 // size: 76 bytes in the 32-bit program, 136 in the 64-bit one.
 // (What OPENFILENAME_SIZE_VERSION_400A gives, as a constant expression.)
 constexpr DWORD OpenDlgRecordSize =
     offsetof(OPENFILENAMEA, lpTemplateName) + sizeof(OPENFILENAMEA::lpTemplateName);
+constexpr DWORD OpenDlgWideRecordSize =
+    offsetof(OPENFILENAMEW, lpTemplateName) + sizeof(OPENFILENAMEW::lpTemplateName);
 constexpr DWORD DefaultOpenDlgFlags =
     OFN_EXPLORER | OFN_FILEMUSTEXIST | OFN_PATHMUSTEXIST | OFN_HIDEREADONLY;
 constexpr int MaxFilterPatterns = 9;
@@ -40,8 +48,8 @@ struct tOpenDlg {
     std::string initialFolder;
     std::string defaultExt;  // without dot; used when fileName has no extension
     char filterBuffer[OpenDlgBufferSize] = {};
-    std::string extension;                        // of fileName, without its dot
-    char fileNameBuffer[OpenDlgBufferSize] = {};  // the proposal, afterwards the chosen path
+    std::string extension;                            // of fileName, without its dot
+    char fileNameBuffer[OpenDlgPathBufferSize] = {};  // the proposal, afterwards the chosen path
     OPENFILENAMEA record = {};
 };
 
@@ -56,9 +64,9 @@ bool ShowOpenFileDialog(HWND owner, tOpenDlg& request);
 // Fills the buffers and the dialog record from the request's fields.
 void PrepareOpenFileDialog(tOpenDlg& request);
 
-// The system call that runs the dialog: GetOpenFileNameA. Tests put a
+// The system call that runs the dialog: GetOpenFileNameW. Tests put a
 // stand-in here.
-using OpenFileNameFunction = BOOL(WINAPI*)(LPOPENFILENAMEA);
+using OpenFileNameFunction = BOOL(WINAPI*)(LPOPENFILENAMEW);
 extern OpenFileNameFunction RunOpenFileDialog;
 
 }  // namespace quillot

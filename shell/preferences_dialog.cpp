@@ -4,6 +4,7 @@
 #include <uxtheme.h>
 
 #include "reader/text_util.h"
+#include "reader/wide_text.h"
 #include "resources/resource.h"
 #include "settings/program_location.h"
 #include "settings/settings_store.h"
@@ -13,7 +14,7 @@
 namespace quillot {
 
 AssociationFunction AssociationHook = nullptr;
-WinHelpFunction WinHelpEngine = WinHelpA;
+WinHelpFunction WinHelpEngine = WinHelpW;
 
 namespace {
 
@@ -217,8 +218,8 @@ bool TDlgSetup::FormKeyDown(WPARAM key) {
 }
 
 void TDlgSetup::cmdHelp() {
-    WinHelpEngine(window_, HelpFilePath().c_str(), HELP_KEY,
-                  reinterpret_cast<ULONG_PTR>("Preferences Dialog"));
+    WinHelpEngine(window_, Utf8ToWide(HelpFilePath()).c_str(), HELP_KEY,
+                  reinterpret_cast<ULONG_PTR>(L"Preferences Dialog"));
 }
 
 bool TDlgSetup::FormCloseQuery() {
@@ -227,7 +228,7 @@ bool TDlgSetup::FormCloseQuery() {
     // refusing one would swallow the user's OK or Cancel: it is used up and
     // the dialog closes all the same.
     if (CloseGuardCount > 0) --CloseGuardCount;
-    WinHelpEngine(window_, HelpFilePath().c_str(), HELP_QUIT, 0);
+    WinHelpEngine(window_, Utf8ToWide(HelpFilePath()).c_str(), HELP_QUIT, 0);
     return true;
 }
 

@@ -16,9 +16,10 @@ using AssociationFunction = void (*)(const std::string& extName, const std::stri
                                      uint8_t install);
 extern AssociationFunction AssociationHook;
 
-// The WinHelp engine that the dialog's help calls: WinHelpA. Tests put a
+// The WinHelp engine that the dialog's help calls: WinHelpW, which takes the
+// help file's path whole (and the keyword of HELP_KEY as UTF-16). Tests put a
 // recorder here.
-using WinHelpFunction = BOOL(WINAPI*)(HWND window, LPCSTR helpFile, UINT command, ULONG_PTR data);
+using WinHelpFunction = BOOL(WINAPI*)(HWND window, LPCWSTR helpFile, UINT command, ULONG_PTR data);
 extern WinHelpFunction WinHelpEngine;
 
 // Creates the dialog, shows it modally over the owner and destroys it.

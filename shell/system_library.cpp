@@ -1,12 +1,14 @@
 #include "shell/system_library.h"
 
+#include "reader/wide_text.h"
+
 namespace quillot {
 
 std::string SystemFolder() {
-    char buffer[MAX_PATH + 1] = {};
-    const UINT length = GetSystemDirectoryA(buffer, sizeof buffer);
-    if (length == 0 || length >= sizeof buffer) return std::string();
-    std::string folder(buffer, length);
+    wchar_t buffer[MAX_PATH + 1] = {};
+    const UINT length = GetSystemDirectoryW(buffer, MAX_PATH + 1);
+    if (length == 0 || length >= MAX_PATH + 1) return std::string();
+    std::string folder = WideToUtf8(std::wstring_view(buffer, length));
     if (folder.back() == '\\') folder.pop_back();
     return folder;
 }
@@ -15,7 +17,8 @@ HMODULE LoadSystemLibrary(const char* name) {
     const std::string folder = SystemFolder();
     if (folder.empty()) return nullptr;
     // The library's own dependencies are then looked for in its folder too.
-    return LoadLibraryExA((folder + "\\" + name).c_str(), nullptr, LOAD_WITH_ALTERED_SEARCH_PATH);
+    return LoadLibraryExW(Utf8ToWide(folder + "\\" + name).c_str(), nullptr,
+                          LOAD_WITH_ALTERED_SEARCH_PATH);
 }
 
 void RestrictLibrarySearch() {

@@ -8,7 +8,7 @@
 
 namespace quillot {
 
-// The system folder (GetSystemDirectoryA), without a trailing "\"; empty
+// The system folder (GetSystemDirectoryW, as UTF-8), without a trailing "\"; empty
 // when it cannot be had.
 std::string SystemFolder();
 

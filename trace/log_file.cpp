@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include "reader/io_error.h"
+#include "reader/wide_text.h"
 
 namespace quillot {
 namespace {
@@ -20,8 +21,9 @@ LogFile::~LogFile() {
 void LogFile::Open(const std::string& path, LogOpenMode mode) {
     Close();
     const DWORD disposition = mode == LogOpenMode::Truncate ? CREATE_ALWAYS : OPEN_ALWAYS;
-    HANDLE h = CreateFileA(path.c_str(), GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
-                           disposition, FILE_ATTRIBUTE_NORMAL, nullptr);
+    HANDLE h =
+        CreateFileW(Utf8ToWide(path).c_str(), GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                    nullptr, disposition, FILE_ATTRIBUTE_NORMAL, nullptr);
     if (h == INVALID_HANDLE_VALUE) ThrowLastError();
     handle_ = h;
 }

@@ -7,6 +7,7 @@
 #include "reader/text_util.h"
 #include "settings/message_box.h"
 #include "settings/settings_store.h"
+#include "settings/stored_name.h"
 #include "trace/memory_figures.h"
 #include "trace/trace_viewer.h"
 
@@ -71,7 +72,7 @@ void ReadTraceSettings() {
         default:
             break;
     }
-    TraceLogPath = ExchangeString("LogPath", TraceLogPath);
+    TraceLogPath = FileNameFromStored(ExchangeString("LogPath", StoredFileName(TraceLogPath)));
 }
 
 void WriteTraceSettings() {
@@ -83,7 +84,7 @@ void WriteTraceSettings() {
     }
     ExchangeString("On", !TraceActive ? "0" : TraceToViewer ? "Win" : "File");
     if (DevMode) ExchangeBool("isDev", DevMode);
-    if (!TraceLogPath.empty()) ExchangeString("LogPath", TraceLogPath);
+    if (!TraceLogPath.empty()) ExchangeString("LogPath", StoredFileName(TraceLogPath));
 }
 
 }  // namespace

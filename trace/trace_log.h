@@ -15,7 +15,7 @@ extern bool DevMode;      // INI "isDev" of section "Debug"
 extern bool TraceActive;  // tracing is on
 extern bool TraceToFile;
 extern bool TraceToViewer;
-extern std::string TraceLogPath;  // INI "LogPath", used as it is
+extern std::string TraceLogPath;  // INI "LogPath" (a stored name, stored_name.h), used as it is
 extern bool LogOpen;
 
 // Longer texts are cut to this many characters before TraceLine looks at them.

@@ -162,4 +162,41 @@ bool RunStartupBench(const BenchSetup& setup) {
     return met;
 }
 
+bool RunStartupAgainst(const BenchSetup& setup, const std::string& other) {
+    // Each program in a folder of its own, with its own INI file and a copy
+    // of the file.
+    std::string programs[2], pads[2];
+    const std::string names[2] = {"\\against-this", "\\against-other"};
+    const std::string sources[2] = {setup.quillot, other};
+    for (int k = 0; k < 2; ++k) {
+        const std::string folder = setup.folder + names[k];
+        CreateDirectoryA(folder.c_str(), nullptr);
+        programs[k] = CopyInto(sources[k], folder);
+        pads[k] = CopyInto(setup.corpus + kTypicalFile, folder);
+        if (programs[k].empty() || pads[k].empty() || TimeStart(programs[k], pads[k]) < 0) {
+            std::printf("start-up: could not start %s\n", sources[k].c_str());
+            return false;
+        }
+    }
+    std::printf("Start-up, %s, %s, %d rounds, this Quillot.exe and %s in alternating order\n",
+                Width(), kTypicalFile, setup.repetitions, other.c_str());
+    std::vector<double> times[2], ratios;
+    for (int i = 0; i < setup.repetitions; ++i) {
+        double round[2] = {};
+        for (int k = 0; k < 2; ++k) {
+            const int which = (i + k) % 2;
+            round[which] = TimeStart(programs[which], pads[which]);
+            if (round[which] < 0) return false;
+        }
+        for (int k = 0; k < 2; ++k)
+            times[k].push_back(round[k]);
+        ratios.push_back(round[0] / round[1]);
+    }
+    std::printf("  %-50s %8.1f ms\n", "this Quillot.exe", Median(times[0]) * 1e3);
+    std::printf("  %-50s %8.1f ms\n", "the other Quillot.exe", Median(times[1]) * 1e3);
+    std::printf("  %-50s %8.3f  (ratio of medians %.3f)\n", "this / other, median of the rounds",
+                Median(ratios), Median(times[0]) / Median(times[1]));
+    return true;
+}
+
 }  // namespace quillot::bench

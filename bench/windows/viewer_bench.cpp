@@ -10,6 +10,8 @@
 //   cmake/wine-run.sh PREFIX viewer_bench.exe [FOLDER [startup|large|all [ROUNDS]]]
 //   (FOLDER: scratch files, kept for later runs; the word after it runs one
 //   part or both; ROUNDS: start-up rounds, 21 by default)
+//   cmake/wine-run.sh PREFIX viewer_bench.exe FOLDER against OTHER.exe [ROUNDS]
+//   (this tree's Quillot.exe and another build of it, side by side)
 #include <windows.h>
 
 #include <cstdio>
@@ -38,6 +40,10 @@ int main(int argc, char** argv) {
     }
     std::setvbuf(stdout, nullptr, _IONBF, 0);
     const std::string only = argc > 2 ? argv[2] : "";
+    if (only == "against" && argc > 3) {
+        if (argc > 4 && std::atoi(argv[4]) > 0) setup.repetitions = std::atoi(argv[4]);
+        return quillot::bench::RunStartupAgainst(setup, argv[3]) ? 0 : 1;
+    }
     if (argc > 3 && std::atoi(argv[3]) > 0) setup.repetitions = std::atoi(argv[3]);
     bool met = true;
     if (only != "large") met = quillot::bench::RunStartupBench(setup) && met;

@@ -8,8 +8,10 @@
 #include <string>
 #include <vector>
 
+#include "reader/wide_text.h"
 #include "report/report_settings.h"
 #include "resources/resource.h"
+#include "settings/stored_name.h"
 #include "tests/support/test_files.h"
 
 namespace quillot {
@@ -47,16 +49,30 @@ std::string CaptionOf(HWND window) {
     return text;
 }
 
+std::wstring WideCaptionOf(HWND window) {
+    wchar_t text[512] = {};
+    GetWindowTextW(window, text, 512);
+    return text;
+}
+
 class Process {
   public:
-    // A suspended process runs once Resume is called.
-    Process(const std::string& program, const std::string& arguments, bool suspended = false) {
-        std::string commandLine = "\"" + program + "\" " + arguments;
-        STARTUPINFOA startup = {};
+    // Program and arguments are UTF-8; the process gets them on its wide
+    // command line. A suspended process runs once Resume is called. With an
+    // output file, its standard output and error go there.
+    Process(const std::string& program, const std::string& arguments, bool suspended = false,
+            HANDLE output = nullptr) {
+        std::wstring commandLine = Utf8ToWide("\"" + program + "\" " + arguments);
+        STARTUPINFOW startup = {};
         startup.cb = sizeof startup;
-        started_ = CreateProcessA(program.c_str(), commandLine.data(), nullptr, nullptr, FALSE,
-                                  suspended ? CREATE_SUSPENDED : 0, nullptr, nullptr, &startup,
-                                  &info_) != FALSE;
+        if (output != nullptr) {
+            startup.dwFlags = STARTF_USESTDHANDLES;
+            startup.hStdOutput = output;
+            startup.hStdError = output;
+        }
+        started_ = CreateProcessW(Utf8ToWide(program).c_str(), commandLine.data(), nullptr, nullptr,
+                                  output != nullptr, suspended ? CREATE_SUSPENDED : 0, nullptr,
+                                  nullptr, &startup, &info_) != FALSE;
     }
     void Resume() { ResumeThread(info_.hThread); }
     DWORD Id() const { return info_.dwProcessId; }
@@ -262,6 +278,74 @@ TEST_F(ProcessTest, SecondInstanceHandsItsFileOverAndEnds) {
 
     PostMessageA(window, WM_CLOSE, 0, 0);
     EXPECT_EQ(running.Wait(), 0);
+}
+
+// A copy of the program in a folder whose name the ANSI code page cannot
+// hold shows a file of such a name, ends when told to close, writes its INI
+// file beside itself, and takes such a name over from a second start.
+TEST_F(ProcessTest, NamesOutsideTheAnsiCodePageFromStartToEnd) {
+    const std::string folder = folder_.MakeFolder("Łódź");
+    const std::string program = test::JoinPath(folder, "Quillot.exe");
+    ASSERT_TRUE(CopyFileW(Utf8ToWide(program_).c_str(), Utf8ToWide(program).c_str(), FALSE));
+    const std::string pads = documents_.MakeFolder("Программы");
+    const std::string notes = test::JoinPath(pads, "notes 😀.xml");
+    const std::string handed = test::JoinPath(pads, "Программа.xml");
+    test::WriteWholeFile(notes, "<Program_Name>Notes Probe</Program_Name>");
+    test::WriteWholeFile(handed, "<Program_Name>Handed Probe</Program_Name>");
+
+    Process running(program, "\"" + notes + "\"");
+    HWND window = running.MainWindow();
+    ASSERT_NE(window, nullptr);
+    EXPECT_EQ(WideCaptionOf(window), L"Quillot - notes 😀.xml");
+    EXPECT_NE(WaitForShownText(window, "Notes Probe").find("Notes Probe"), std::string::npos);
+
+    Process handing(program, "\"" + handed + "\"");
+    EXPECT_EQ(handing.Wait(), 0);
+    for (DWORD waited = 0;
+         waited < kTimeoutMs && WideCaptionOf(window) != L"Quillot - Программа.xml"; waited += 50) {
+        Sleep(50);
+    }
+    EXPECT_EQ(WideCaptionOf(window), L"Quillot - Программа.xml");
+    EXPECT_NE(WaitForShownText(window, "Handed Probe").find("Handed Probe"), std::string::npos);
+
+    PostMessageA(window, WM_CLOSE, 0, 0);
+    EXPECT_EQ(running.Wait(), 0);
+    const std::string ini = test::ReadWholeFile(test::JoinPath(folder, "Quillot.ini"));
+    EXPECT_NE(ini.find("fName=" + StoredFileName(handed) + "\r\n"), std::string::npos) << ini;
+}
+
+// quillot-render takes such names from its wide command line: each file's
+// reports go to a folder of its name, and the JSON names it in UTF-8.
+TEST_F(ProcessTest, RenderTakesNamesOutsideTheAnsiCodePage) {
+    const std::string pads = documents_.MakeFolder("Łódź 软件");
+    const std::string out = folder_.File("out");
+    const std::string output = folder_.File("fields.json");
+    const std::vector<std::string> names = {"Программа.xml", "软件.pad", "notes 😀.xml"};
+    std::string arguments = "--fields --out \"" + out + "\"";
+    for (const std::string& name : names) {
+        const std::string pad = test::JoinPath(pads, name);
+        test::WriteWholeFile(pad, "<Program_Name>Probe " + name + "</Program_Name>");
+        arguments += " \"" + pad + "\"";
+    }
+    SECURITY_ATTRIBUTES inherit = {sizeof inherit, nullptr, TRUE};
+    HANDLE file = CreateFileW(Utf8ToWide(output).c_str(), GENERIC_WRITE, FILE_SHARE_READ, &inherit,
+                              CREATE_ALWAYS, 0, nullptr);
+    Process render(WindowsPath(QUILLOT_RENDER_EXE), arguments, false, file);
+    EXPECT_EQ(render.Wait(), 0);
+    CloseHandle(file);
+    const std::string fields = test::ReadWholeFile(output);
+    for (const std::string& name : names) {
+        SCOPED_TRACE(name);
+        const std::string report = test::JoinPath(test::JoinPath(out, name), StandardReportName);
+        ASSERT_TRUE(test::FileExistsForTest(report));
+        EXPECT_NE(test::ReadWholeFile(report).find("Probe "), std::string::npos);
+        std::string escaped;
+        for (char c : test::JoinPath(pads, name)) {
+            escaped += c;
+            if (c == '\\') escaped += c;
+        }
+        EXPECT_NE(fields.find("{\"file\":\"" + escaped + "\""), std::string::npos) << fields;
+    }
 }
 
 TEST_F(ProcessTest, InstallAndUninstallSwitchesEditTheRegistryAndTheIni) {

@@ -79,14 +79,14 @@ TEST_F(BatchRendererTest, SeveralFilesGetAFolderEachAndRepeatedNamesASuffix) {
 
 // No file's reports may land outside the output folder or in another file's
 // folder: not through "", "." or "..", nor through names that the file system
-// takes for the same folder (letter case beyond ASCII, in Windows-1252 here;
+// takes for the same folder (letter case beyond ASCII; names are UTF-8;
 // trailing dots and blanks on Windows).
 TEST_F(BatchRendererTest, EveryFileGetsANewFolderInsideTheOutputFolder) {
     test::TempFolder other;
     const std::vector<std::string> files = {
-        in_.File(".."),      in_.File("."),        in_.PathWithSeparator(), in_.File("a.xml"),
-        other.File("A.XML"), in_.File("\xC9.xml"), other.File("\xE9.xml"),  in_.File("b"),
-        other.File("b."),    in_.File("b "),       in_.File("..."),         other.File("_"),
+        in_.File(".."),      in_.File("."),     in_.PathWithSeparator(), in_.File("a.xml"),
+        other.File("A.XML"), in_.File("É.xml"), other.File("é.xml"),     in_.File("b"),
+        other.File("b."),    in_.File("b "),    in_.File("..."),         other.File("_"),
     };
     RenderOptions options;
     options.outDir = out_.File("out");

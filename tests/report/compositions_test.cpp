@@ -71,5 +71,29 @@ TEST_F(CompositionsTest, XmlFileUrl) {
     EXPECT_EQ(Url("C:\\h!a`b.xml"), "http://x/pad.xml");
 }
 
+// The path is UTF-8. A single-byte document writes the name in Windows-1252
+// when that holds it, as the name's bytes always were; otherwise, and in a
+// UTF-8 document, the characters beyond ASCII are escaped.
+TEST_F(CompositionsTest, XmlFileUrlWritesTheNameInTheDocumentsEncoding) {
+    const struct {
+        const char* document;
+        const char* path;
+        const char* expected;
+    } rows[] = {
+        {"<Program_Name>\xFC</Program_Name>", "C:\\pads\\Müller €.xml", "M\xFCller \x80.xml"},
+        {"<Program_Name>\xFC</Program_Name>", "C:\\h!Łódź.pl`x.xml",
+         "==http://\\u321?\\u243?d\\u378?.pl/x.xml"},
+        {"<Program_Name>\xFC</Program_Name>", "C:\\notes 😀.xml", "notes \\u-10179?\\u-8704?.xml"},
+        {"<Program_Name>ü</Program_Name>", "C:\\pads\\Müller.xml", "M\\u252?ller.xml"},
+    };
+    for (const auto& row : rows) {
+        Load(row.document);
+        EXPECT_EQ(Url(row.path), row.expected) << row.path;
+    }
+    Load("<Program_Name>\xFC</Program_Name>");
+    EXPECT_EQ(Url("C:\\" + std::string(300, '\xC3')), std::string(255, '\xC3'));
+    EXPECT_EQ(Url("C:\\" + std::string(300, 'z') + "ж"), std::string(255, 'z'));
+}
+
 }  // namespace
 }  // namespace quillot

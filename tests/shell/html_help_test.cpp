@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "reader/wide_text.h"
 #include "shell/html_help_engine.h"
 #include "tests/shell/dialog_driver.h"
 #include "tests/support/test_files.h"
@@ -47,8 +48,8 @@ class HtmlHelpTest : public ::testing::Test {
         UINT command;
         DWORD_PTR data;
     };
-    static HWND WINAPI RecordingEntry(HWND owner, LPCSTR file, UINT command, DWORD_PTR data) {
-        calls.push_back({owner, file, command, data});
+    static HWND WINAPI RecordingEntry(HWND owner, LPCWSTR file, UINT command, DWORD_PTR data) {
+        calls.push_back({owner, WideToUtf8(file), command, data});
         return answerWindow;
     }
 

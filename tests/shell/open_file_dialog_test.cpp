@@ -5,6 +5,7 @@
 #include <cstring>
 #include <string>
 
+#include "reader/wide_text.h"
 #include "tests/shell/dialog_driver.h"
 #include "tests/support/test_files.h"
 
@@ -119,20 +120,20 @@ TEST(PrepareOpenFileDialog, OnlyTheFirstNinePatternsCount) {
     }
 }
 
-// A stand-in for GetOpenFileNameA: records what it was given and answers
+// A stand-in for GetOpenFileNameW: records what it was given and answers
 // as the user would have.
 struct FakeDialog {
-    static inline OPENFILENAMEA seen;
-    static inline std::string proposed;
-    static inline const char* chosenPath = nullptr;
+    static inline OPENFILENAMEW seen;
+    static inline std::wstring proposed;
+    static inline const wchar_t* chosenPath = nullptr;
     static inline BOOL answer = FALSE;
     static inline int runs = 0;
 
-    static BOOL WINAPI Run(LPOPENFILENAMEA record) {
+    static BOOL WINAPI Run(LPOPENFILENAMEW record) {
         ++runs;
         seen = *record;
         proposed = record->lpstrFile;
-        if (chosenPath != nullptr) std::strcpy(record->lpstrFile, chosenPath);
+        if (chosenPath != nullptr) wcscpy(record->lpstrFile, chosenPath);
         return answer;
     }
 };
@@ -151,7 +152,7 @@ class ShowOpenFileDialogTest : public ::testing::Test {
 };
 
 TEST_F(ShowOpenFileDialogTest, ChosenFileLandsInTheFileNameBuffer) {
-    FakeDialog::chosenPath = "C:\\pads\\chosen.pad";
+    FakeDialog::chosenPath = L"C:\\pads\\chosen.pad";
     FakeDialog::answer = TRUE;
     tOpenDlg request;
     request.filter = MainFilter;
@@ -169,9 +170,24 @@ TEST_F(ShowOpenFileDialogTest, ChosenFileLandsInTheFileNameBuffer) {
     EXPECT_EQ(FakeDialog::seen.lStructSize, kRecordSizeOfThisWidth);
     EXPECT_EQ(FakeDialog::seen.nFilterIndex, 1u);
     // The dialog worked on a separate buffer holding the proposal.
-    EXPECT_NE(FakeDialog::seen.lpstrFile, request.fileNameBuffer);
-    EXPECT_EQ(FakeDialog::proposed, "C:\\pads\\report.xml");
+    EXPECT_EQ(FakeDialog::proposed, L"C:\\pads\\report.xml");
     EXPECT_EQ(CloseGuardCount, 1);
+}
+
+// The wide dialog gets the proposal and gives the choice whole, also names
+// the ANSI code page lacks.
+TEST_F(ShowOpenFileDialogTest, NamesOutsideTheAnsiCodePageGoThereAndBack) {
+    FakeDialog::answer = TRUE;
+    for (const wchar_t* name : {L"Программа.xml", L"软件.pad", L"notes 😀.xml"}) {
+        const std::wstring path = std::wstring(L"C:\\Łódź\\") + name;
+        FakeDialog::chosenPath = path.c_str();
+        tOpenDlg request;
+        request.filter = MainFilter;
+        request.fileName = WideToUtf8(path);
+        EXPECT_TRUE(ShowOpenFileDialog(nullptr, request));
+        EXPECT_EQ(FakeDialog::proposed, path);
+        EXPECT_EQ(std::string(request.fileNameBuffer), WideToUtf8(path));
+    }
 }
 
 TEST_F(ShowOpenFileDialogTest, CancelReturnsFalseAndStillSetsTheCloseGuard) {
@@ -190,7 +206,7 @@ TEST_F(ShowOpenFileDialogTest, CancelReturnsFalseAndStillSetsTheCloseGuard) {
 }
 
 TEST_F(ShowOpenFileDialogTest, WhatTheDialogLeftIsCopiedBackEvenOnCancel) {
-    FakeDialog::chosenPath = "C:\\typed but cancelled.xml";
+    FakeDialog::chosenPath = L"C:\\typed but cancelled.xml";
     FakeDialog::answer = FALSE;
     tOpenDlg request;
     request.filter = MainFilter;

@@ -10,6 +10,7 @@
 #include <type_traits>
 #include <vector>
 
+#include "reader/wide_text.h"
 #include "resources/resource.h"
 #include "settings/settings_store.h"
 #include "shell/associations.h"
@@ -51,14 +52,15 @@ void RecordAssociation(const std::string& extName, const std::string& descriptio
     associationCalls.push_back({extName, description, install});
 }
 
-BOOL WINAPI RecordHelp(HWND window, LPCSTR file, UINT command, ULONG_PTR data) {
+BOOL WINAPI RecordHelp(HWND window, LPCWSTR file, UINT command, ULONG_PTR data) {
     helpCalls.push_back(
-        {window, file, command, command == HELP_KEY ? reinterpret_cast<const char*>(data) : ""});
+        {window, WideToUtf8(file), command,
+         command == HELP_KEY ? WideToUtf8(reinterpret_cast<const wchar_t*>(data)) : ""});
     ++helpCallCount;
     return TRUE;
 }
 
-BOOL WINAPI CancelledOpenFileDialog(LPOPENFILENAMEA) {
+BOOL WINAPI CancelledOpenFileDialog(LPOPENFILENAMEW) {
     return FALSE;
 }
 

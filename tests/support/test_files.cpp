@@ -27,6 +27,10 @@ std::string Native(std::string path) {
     return path;
 }
 
+fs::path PathOf(const std::string& utf8) {
+    return fs::u8path(utf8);
+}
+
 }  // namespace
 
 std::string JoinPath(const std::string& folder, const std::string& name) {
@@ -42,7 +46,7 @@ TempFolder::TempFolder() {
         fs::path candidate = base / ("quillot-test-" + std::to_string(stamp % 100000000) + "-" +
                                      std::to_string(counter++));
         if (fs::create_directory(candidate)) {
-            path_ = Native(candidate.string());
+            path_ = Native(candidate.u8string());
             return;
         }
     }
@@ -50,7 +54,7 @@ TempFolder::TempFolder() {
 
 TempFolder::~TempFolder() {
     std::error_code ignored;
-    fs::remove_all(fs::path(path_), ignored);
+    fs::remove_all(PathOf(path_), ignored);
 }
 
 std::string TempFolder::Write(const std::string& name, std::string_view bytes) const {
@@ -59,8 +63,14 @@ std::string TempFolder::Write(const std::string& name, std::string_view bytes) c
     return path;
 }
 
+std::string TempFolder::MakeFolder(const std::string& name) const {
+    std::string path = File(name);
+    fs::create_directory(PathOf(path));
+    return path;
+}
+
 std::string ReadWholeFile(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
+    std::ifstream in(PathOf(path), std::ios::binary);
     if (!in) throw std::runtime_error("cannot read " + path);
     std::ostringstream content;
     content << in.rdbuf();
@@ -68,14 +78,14 @@ std::string ReadWholeFile(const std::string& path) {
 }
 
 void WriteWholeFile(const std::string& path, std::string_view bytes) {
-    std::ofstream out(path, std::ios::binary | std::ios::trunc);
+    std::ofstream out(PathOf(path), std::ios::binary | std::ios::trunc);
     out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
     if (!out) throw std::runtime_error("cannot write " + path);
 }
 
 bool FileExistsForTest(const std::string& path) {
     std::error_code ignored;
-    return fs::is_regular_file(fs::path(path), ignored);
+    return fs::is_regular_file(PathOf(path), ignored);
 }
 
 std::string CorpusPath(const std::string& name) {

@@ -1,5 +1,6 @@
 // Files and folders for tests: temporary folders that clean up after
-// themselves, whole-file reads and writes, and the real PAD corpus.
+// themselves, whole-file reads and writes, and the real PAD corpus. Paths are
+// UTF-8, as the program's are.
 #pragma once
 
 #include <string>
@@ -27,6 +28,8 @@ class TempFolder {
     std::string File(const std::string& name) const { return JoinPath(path_, name); }
     // Writes the bytes as the named file and returns its path.
     std::string Write(const std::string& name, std::string_view bytes) const;
+    // Creates the named folder inside this one and returns its path.
+    std::string MakeFolder(const std::string& name) const;
 
   private:
     std::string path_;
