@@ -15,6 +15,7 @@
 #include "settings/program_location.h"
 #include "settings/settings_store.h"
 #include "shell/associations.h"
+#include "shell/display_scale.h"
 #include "shell/system_library.h"
 #include "shell/version_info.h"
 #include "trace/trace_log.h"
@@ -125,6 +126,7 @@ bool HandleAssociationSwitches(const std::vector<std::string>& arguments) {
 int RunQuillot(HINSTANCE instance, const std::vector<std::string>& arguments) {
     StartupMark("entry");
     RestrictLibrarySearch();
+    RequestPerMonitorDpiAwareness();
     // Exit routines run last registered first: the report files go before
     // the trace settings are saved.
     std::atexit(ShutdownTrace);
