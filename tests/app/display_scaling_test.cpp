@@ -152,6 +152,12 @@ TEST_F(DisplayScalingTest, EveryViewShowsTheSameText) {
         EXPECT_GT(text.size(), 100u) << page;
         test::ExpectSameText("view." + std::to_string(page), text);
     }
+    // The report font keeps its point size at every DPI.
+    CHARFORMAT2A format = {};
+    format.cbSize = sizeof format;
+    SendMessageA(frm.View(SourcePage).Handle(), EM_GETCHARFORMAT, SCF_DEFAULT,
+                 reinterpret_cast<LPARAM>(&format));
+    EXPECT_EQ(format.yHeight, frm.reportFont.size * 20);
 }
 
 // Wine never sends WM_DPICHANGED: the test sends it as Windows does when the
