@@ -17,6 +17,7 @@
 #include "settings/program_location.h"
 #include "settings/settings_store.h"
 #include "shell/associations.h"
+#include "shell/display_scale.h"
 #include "shell/html_help.h"
 #include "shell/preferences_dialog.h"
 #include "shell/version_info.h"
@@ -33,10 +34,9 @@ constexpr int kFirstViewId = 110;
 constexpr const char* kTabCaptions[] = {"Std", "All", "Xml", "Check"};
 static_assert(std::size(kTabCaptions) == PageCount - 1);
 
-HFONT CreateWindowFont() {
-    HDC screen = GetDC(nullptr);
-    const int height = -MulDiv(8, GetDeviceCaps(screen, LOGPIXELSY), 72);
-    ReleaseDC(nullptr, screen);
+// The window font of the status bar and the tabs, 8 points at the window's DPI.
+HFONT CreateWindowFont(UINT dpi) {
+    const int height = -MulDiv(8, static_cast<int>(dpi), 72);
     return CreateFontA(height, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET,
                        OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH,
                        "MS Sans Serif");
@@ -83,9 +83,13 @@ TFrm* TFrm::Create(Application& application, const FrmEnvironment& environment) 
     auto* frm = new TFrm(application, environment);
     frm->MainMenu = LoadMenuA(instance, MAKEINTRESOURCEA(IDR_MAINMENU));
     StartupMark("window class and menu");
-    HWND hwnd =
-        CreateWindowExW(0, className.c_str(), L"Quillot", WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN,
-                        197, 123, 435, 300, application.Handle(), frm->MainMenu, instance, frm);
+    // At the designed placement for the system DPI; FormCreate places the
+    // window for its own DPI.
+    const RECT design = DesignRect(SystemDpi());
+    HWND hwnd = CreateWindowExW(0, className.c_str(), L"Quillot",
+                                WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN, design.left, design.top,
+                                design.right - design.left, design.bottom - design.top,
+                                application.Handle(), frm->MainMenu, instance, frm);
     if (!hwnd) {
         delete frm;
         return nullptr;
@@ -102,7 +106,8 @@ TFrm* TFrm::Create(Application& application, const FrmEnvironment& environment) 
 
 bool TFrm::CreateControls() {
     HINSTANCE instance = GetModuleHandleA(nullptr);
-    windowFont_ = CreateWindowFont();
+    dpi_ = DpiOfWindow(hwnd_);
+    windowFont_ = CreateWindowFont(dpi_);
     StsBar = CreateWindowExA(0, STATUSCLASSNAMEA, "", WS_CHILD | WS_VISIBLE | SBARS_SIZEGRIP, 0, 0,
                              0, 0, hwnd_, reinterpret_cast<HMENU>(kStatusBarId), instance, nullptr);
     PageControl1 = CreateWindowExA(
@@ -112,6 +117,7 @@ bool TFrm::CreateControls() {
     StartupMark("status bar and tab control");
     SendMessageA(StsBar, WM_SETFONT, reinterpret_cast<WPARAM>(windowFont_), FALSE);
     SendMessageA(StsBar, SB_SIMPLE, TRUE, 0);
+    ScaleTabPadding(PageControl1, dpi_);
     SendMessageA(PageControl1, WM_SETFONT, reinterpret_cast<WPARAM>(windowFont_), FALSE);
     for (int i = 0; i < static_cast<int>(std::size(kTabCaptions)); ++i) {
         TCITEMA item = {};
@@ -137,7 +143,7 @@ void TFrm::FormCreate() {
     contentColor = 0x800000;
     DragAcceptFiles(hwnd_, TRUE);
     CurTab = StandardPage;
-    RememberNormalRect();  // the designed placement, until the settings give another
+    normalRect_ = DesignRect(dpi_);  // until the settings give another placement
     LoadSaveSettings(ReadMode);
     StartupMark("settings read");
     Img.Apply(reportFont);
@@ -178,6 +184,38 @@ void TFrm::Layout() {
         MoveWindow(view.Handle(), display.left, display.top, display.right - display.left,
                    display.bottom - display.top, TRUE);
     }
+}
+
+// The window moved to a monitor of another DPI: the status bar and the tabs
+// get their font and the tabs their padding at the new DPI, and the window
+// takes the rectangle that the system suggests.
+void TFrm::OnDpiChanged(UINT dpi, const RECT& suggested) {
+    dpi_ = dpi;
+    HFONT font = CreateWindowFont(dpi);
+    SendMessageA(StsBar, WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
+    ScaleTabPadding(PageControl1, dpi);
+    SendMessageA(PageControl1, WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
+    if (windowFont_) DeleteObject(windowFont_);
+    windowFont_ = font;
+    SetWindowPos(hwnd_, nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
+                 suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
+    Layout();  // the bar and the tabs take their new heights also when the size stays
+}
+
+// The window's size at another DPI, asked before the window moves there: the
+// client area scales with the DPI, the frame and the menu bar take their
+// sizes at the new DPI. A minimised or maximised window leaves it to the
+// system.
+bool TFrm::ScaledWindowSize(UINT dpi, SIZE& size) const {
+    if (IsIconic(hwnd_) || IsZoomed(hwnd_)) return false;
+    RECT client;
+    GetClientRect(hwnd_, &client);
+    RECT outer = {0, 0, MulDiv(client.right, static_cast<int>(dpi), static_cast<int>(dpi_)),
+                  MulDiv(client.bottom, static_cast<int>(dpi), static_cast<int>(dpi_))};
+    AdjustWindowRectForDpi(outer, static_cast<DWORD>(GetWindowLongA(hwnd_, GWL_STYLE)), true,
+                           static_cast<DWORD>(GetWindowLongA(hwnd_, GWL_EXSTYLE)), dpi);
+    size = SIZE{outer.right - outer.left, outer.bottom - outer.top};
+    return true;
 }
 
 RECT TFrm::ViewRect() const {
@@ -467,6 +505,11 @@ LRESULT TFrm::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         case WM_MOVE:
             RememberNormalRect();
             return 0;
+        case WM_DPICHANGED:
+            OnDpiChanged(LOWORD(wParam), *reinterpret_cast<const RECT*>(lParam));
+            return 0;
+        case WM_GETDPISCALEDSIZE:
+            return ScaledWindowSize(static_cast<UINT>(wParam), *reinterpret_cast<SIZE*>(lParam));
         case WM_PAINT:
             Guarded([this] { FormPaint(); });
             break;

@@ -114,7 +114,11 @@ class TFrm {
     // Selects a page as a click on its tab would (page 0 has no tab).
     void SelectPage(int32_t page);
 
+    // The window's designed placement and size at the DPI, in screen pixels.
+    static RECT DesignRect(UINT dpi);
+
     // State the tests look at.
+    UINT Dpi() const { return dpi_; }
     int32_t ActivePage() const { return activePage_; }
     const DocumentView& View(int32_t page) const { return views_[page]; }
     std::string StatusText() const;  // UTF-8
@@ -141,6 +145,8 @@ class TFrm {
     void FormCreate();
     void FormPaint();
     void Layout();
+    void OnDpiChanged(UINT dpi, const RECT& suggested);
+    bool ScaledWindowSize(UINT dpi, SIZE& size) const;
     // Reads the document and writes its reports; a large document while the
     // window goes on repainting (see BackgroundWork).
     void ReadAndRender(const std::string& fileName);
@@ -186,7 +192,8 @@ class TFrm {
     HWND PageControl1 = nullptr;
     HMENU MainMenu = nullptr;
     HACCEL accelerators_ = nullptr;
-    HFONT windowFont_ = nullptr;
+    HFONT windowFont_ = nullptr;  // of the status bar and the tabs
+    UINT dpi_ = 96;               // the window's DPI, which its own sizes follow
     // RichEdit1 (summary), RichEdit4 (Std), RichEdit2 (All), RichEdit3 (Xml),
     // and the Check page's view.
     DocumentView views_[PageCount];

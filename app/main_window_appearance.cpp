@@ -8,6 +8,7 @@
 #include "resources/resource.h"
 #include "settings/settings_store.h"
 #include "settings/stored_name.h"
+#include "shell/display_scale.h"
 
 namespace quillot {
 namespace {
@@ -19,8 +20,11 @@ constexpr int32_t kMaxFontSize = 1638;  // the largest size a rich-edit control 
 constexpr int32_t kMinPosition = -32768;
 constexpr int32_t kMaxPosition = 32767;
 constexpr int32_t kMaxExtent = 32767;
-constexpr int32_t kDesignLeft = 197;  // where the window opens by design
+// Where the window opens by design, and its size; pixels at 96 DPI.
+constexpr int32_t kDesignLeft = 197;
 constexpr int32_t kDesignTop = 123;
+constexpr int32_t kDesignWidth = 435;
+constexpr int32_t kDesignHeight = 300;
 
 int32_t ExchangeInRange(const char* key, int32_t value, int32_t low, int32_t high) {
     return std::clamp(ExchangeInt(key, value), low, high);
@@ -32,6 +36,16 @@ int32_t ExchangeColor(const char* key, int32_t value) {
 
 }  // namespace
 
+RECT TFrm::DesignRect(UINT dpi) {
+    const int left = ScaleToDpi(kDesignLeft, dpi);
+    const int top = ScaleToDpi(kDesignTop, dpi);
+    return RECT{left, top, left + ScaleToDpi(kDesignWidth, dpi),
+                top + ScaleToDpi(kDesignHeight, dpi)};
+}
+
+// "Left", "Top", "Width" and "Height" are the screen pixels of the window's
+// normal state at whatever DPI; only their defaults, the designed placement,
+// follow the window's DPI.
 void TFrm::LoadSaveSettings(int32_t mode) {
     BeginSection("", "Main", mode);
     if (mode == ReadMode) CurrentFilePath.clear();
@@ -60,9 +74,9 @@ void TFrm::LoadSaveSettings(int32_t mode) {
         const int left = ExchangeInRange("Left", normal.left, kMinPosition, kMaxPosition);
         const int top = ExchangeInRange("Top", normal.top, kMinPosition, kMaxPosition);
         const int width = ExchangeInRange("Width", normal.right - normal.left,
-                                          GetSystemMetrics(SM_CXMINTRACK), kMaxExtent);
+                                          SystemMetricForDpi(SM_CXMINTRACK, dpi_), kMaxExtent);
         const int height = ExchangeInRange("Height", normal.bottom - normal.top,
-                                           GetSystemMetrics(SM_CYMINTRACK), kMaxExtent);
+                                           SystemMetricForDpi(SM_CYMINTRACK, dpi_), kMaxExtent);
         if (mode == ReadMode) ApplyPlacement(left, top, width, height);
     }
     if (mode == ReadMode) startMaximized_ = maximized;
@@ -80,10 +94,11 @@ void TFrm::ApplyPlacement(int left, int top, int width, int height) {
         const RECT& work = monitor.rcWork;
         width = std::min<int>(width, work.right - work.left);
         height = std::min<int>(height, work.bottom - work.top);
+        const RECT design = DesignRect(dpi_);
         left = work.left +
-               std::max<int>(0, std::min<int>(kDesignLeft, work.right - work.left - width));
+               std::max<int>(0, std::min<int>(design.left, work.right - work.left - width));
         top =
-            work.top + std::max<int>(0, std::min<int>(kDesignTop, work.bottom - work.top - height));
+            work.top + std::max<int>(0, std::min<int>(design.top, work.bottom - work.top - height));
     }
     SetWindowPos(hwnd_, nullptr, left, top, width, height,
                  SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOOWNERZORDER);

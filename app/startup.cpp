@@ -16,6 +16,7 @@
 #include "settings/settings_store.h"
 #include "settings/stored_name.h"
 #include "shell/associations.h"
+#include "shell/display_scale.h"
 #include "shell/system_library.h"
 #include "shell/version_info.h"
 #include "trace/trace_log.h"
@@ -126,6 +127,7 @@ bool HandleAssociationSwitches(const std::vector<std::string>& arguments) {
 int RunQuillot(HINSTANCE instance, const std::vector<std::string>& arguments) {
     StartupMark("entry");
     RestrictLibrarySearch();
+    RequestPerMonitorDpiAwareness();
     // Exit routines run last registered first: the report files go before
     // the trace settings are saved.
     std::atexit(ShutdownTrace);

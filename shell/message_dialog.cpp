@@ -2,6 +2,7 @@
 
 #include <cstring>
 
+#include "shell/display_scale.h"
 #include "shell/version_info.h"
 
 namespace quillot {
@@ -20,9 +21,14 @@ struct MessageDialogState {
 };
 MessageDialogState State;
 
+// What the procedure draws, in pixels at 96 DPI, scaled to the box's DPI:
+// the icon at 10, 35 in its 32-pixel size, the lines at these heights in a
+// font of 11 pixels. The template's dialog units scale with its font.
 constexpr int IconX = 10;
 constexpr int IconY = 35;
+constexpr int IconSize = 32;
 constexpr int LineY[3] = {15, 41, 69};
+constexpr int LineFontHeight = 11;
 
 int Width(const RECT& r) {
     return r.right - r.left;
@@ -45,9 +51,9 @@ void CentreOverOwner(HWND dialog, HWND owner) {
     SetWindowPos(dialog, nullptr, left, top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
-HFONT CreateLineFont() {
+HFONT CreateLineFont(UINT dpi) {
     LOGFONTA font = {};
-    font.lfHeight = -11;
+    font.lfHeight = -ScaleToDpi(LineFontHeight, dpi);
     font.lfWeight = FW_NORMAL;
     font.lfCharSet = ANSI_CHARSET;
     font.lfOutPrecision = OUT_TT_PRECIS;
@@ -63,11 +69,17 @@ void PaintMessage(HWND dialog) {
     SetFocus(State.okButton);
     SetWindowTextA(dialog, State.caption.c_str());
 
+    const UINT dpi = DpiOfWindow(dialog);
     PAINTSTRUCT paint;
     HDC dc = BeginPaint(dialog, &paint);
     int oldMode = SetBkMode(dc, TRANSPARENT);
-    DrawIcon(dc, IconX, IconY, LoadIconA(State.iconInstance, State.iconName));
-    HFONT font = CreateLineFont();
+    const int iconSize = ScaleToDpi(IconSize, dpi);
+    HICON icon = static_cast<HICON>(
+        LoadImageA(State.iconInstance, State.iconName, IMAGE_ICON, iconSize, iconSize, 0));
+    DrawIconEx(dc, ScaleToDpi(IconX, dpi), ScaleToDpi(IconY, dpi), icon, iconSize, iconSize, 0,
+               nullptr, DI_NORMAL);
+    if (icon != nullptr) DestroyIcon(icon);
+    HFONT font = CreateLineFont(dpi);
     HGDIOBJ oldFont = SelectObject(dc, font);
     RECT box;
     GetWindowRect(dialog, &box);
@@ -76,7 +88,7 @@ void PaintMessage(HWND dialog) {
         int length = static_cast<int>(line.size());
         SIZE extent = {};
         GetTextExtentPoint32A(dc, line.c_str(), length, &extent);
-        TextOutA(dc, (Width(box) - extent.cx) / 2, LineY[i], line.c_str(), length);
+        TextOutA(dc, (Width(box) - extent.cx) / 2, ScaleToDpi(LineY[i], dpi), line.c_str(), length);
     }
     SelectObject(dc, oldFont);
     SetBkMode(dc, oldMode);

@@ -8,6 +8,7 @@
 #include "resources/resource.h"
 #include "settings/program_location.h"
 #include "settings/settings_store.h"
+#include "shell/display_scale.h"
 #include "shell/open_file_dialog.h"
 #include "shell/system_library.h"
 
@@ -18,9 +19,11 @@ WinHelpFunction WinHelpEngine = WinHelpW;
 
 namespace {
 
-// Placement of the controls in pixels: the dialog's client area is 384 x 213;
-// the tab control sits in the upper part with a margin of 5, the buttons on a
-// strip of 34 pixels at the bottom.
+// The dialog's layout, the only one: its templates give the controls, their
+// captions and their tab order, but no sizes. Pixels at 96 DPI, scaled to
+// the dialog's DPI: the client area is 384 x 213; the tab control sits in the
+// upper part with a margin of 5, the buttons on a strip of 34 pixels at the
+// bottom.
 constexpr int ClientWidth = 384;
 constexpr int ClientHeight = 213;
 constexpr int ButtonStripTop = ClientHeight - 34;
@@ -48,8 +51,31 @@ constexpr Placement PagePlacements[] = {
     {IDC_CHKPAD, GroupLeft + 24, GroupTop + 68, 317, 17},
 };
 
-void Place(HWND parent, const Placement& p) {
-    MoveWindow(GetDlgItem(parent, p.id), p.left, p.top, p.width, p.height, TRUE);
+// The edges are scaled, so that controls that meet at 96 DPI meet at every DPI.
+void Place(HWND parent, const Placement& p, UINT dpi) {
+    const int left = ScaleToDpi(p.left, dpi);
+    const int top = ScaleToDpi(p.top, dpi);
+    MoveWindow(GetDlgItem(parent, p.id), left, top, ScaleToDpi(p.left + p.width, dpi) - left,
+               ScaleToDpi(p.top + p.height, dpi) - top, TRUE);
+}
+
+BOOL CALLBACK SetFontOfChild(HWND child, LPARAM font) {
+    SendMessageA(child, WM_SETFONT, static_cast<WPARAM>(font), TRUE);
+    return TRUE;
+}
+
+// Windows 10 rescales a dialog of a per-monitor (version 2) program by
+// itself when it moves to a monitor of another DPI; this dialog does that
+// itself, with its own layout, on every version.
+void KeepDpiChangesToTheDialog(HWND dialog) {
+    using SetBehaviorFunction =
+        BOOL(WINAPI*)(HWND, DIALOG_DPI_CHANGE_BEHAVIORS, DIALOG_DPI_CHANGE_BEHAVIORS);
+    static const auto setBehavior =
+        reinterpret_cast<SetBehaviorFunction>(reinterpret_cast<void (*)()>(
+            GetProcAddress(GetModuleHandleA("user32.dll"), "SetDialogDpiChangeBehavior")));
+    if (setBehavior != nullptr && dialog != nullptr) {
+        setBehavior(dialog, DDC_DISABLE_ALL, DDC_DISABLE_ALL);
+    }
 }
 
 // "Quillot.hlp" in the folder of the program file.
@@ -90,6 +116,8 @@ INT_PTR TDlgSetup::ShowModal() {
     ActiveDialog = previous;
     window_ = nullptr;
     page_ = nullptr;
+    if (font_ != nullptr) DeleteObject(font_);
+    font_ = nullptr;
     return result;
 }
 
@@ -110,13 +138,16 @@ INT_PTR CALLBACK TDlgSetup::DialogProc(HWND window, UINT message, WPARAM wParam,
         reinterpret_cast<TDlgSetup*>(lParam)->window_ = window;
     }
     auto* self = reinterpret_cast<TDlgSetup*>(GetWindowLongPtrA(window, DWLP_USER));
-    return self != nullptr ? self->HandleMessage(message, wParam) : FALSE;
+    return self != nullptr ? self->HandleMessage(message, wParam, lParam) : FALSE;
 }
 
-INT_PTR TDlgSetup::HandleMessage(UINT message, WPARAM wParam) {
+INT_PTR TDlgSetup::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
         case WM_INITDIALOG:
             return OnInitDialog();
+        case WM_DPICHANGED:
+            OnDpiChanged(LOWORD(wParam), *reinterpret_cast<const RECT*>(lParam));
+            return TRUE;
         case WM_COMMAND:
             OnCommand(LOWORD(wParam));
             return TRUE;
@@ -130,7 +161,10 @@ INT_PTR TDlgSetup::HandleMessage(UINT message, WPARAM wParam) {
 
 BOOL TDlgSetup::OnInitDialog() {
     CreatePage();
-    ApplyLayout();
+    KeepDpiChangesToTheDialog(window_);
+    KeepDpiChangesToTheDialog(page_);
+    dpi_ = DpiOfWindow(window_);
+    ApplyLayout(dpi_);
     FormCreate();
     FormShow();
     return TRUE;  // the system focuses the first control
@@ -142,6 +176,7 @@ void TDlgSetup::CreatePage() {
     item.mask = TCIF_TEXT;
     char caption[] = "Extensions";
     item.pszText = caption;
+    ScaleTabPadding(tabs, DpiOfWindow(window_));
     SendMessageA(tabs, TCM_INSERTITEMA, 0, reinterpret_cast<LPARAM>(&item));
     page_ =
         CreateDialogParamA(GetModuleHandleA(nullptr), "DLG_SETUP_EXTENSIONS", tabs, PageProc, 0);
@@ -153,14 +188,14 @@ void TDlgSetup::CreatePage() {
     if (page_ != nullptr && enableTexture != nullptr) enableTexture(page_, ETDT_ENABLETAB);
 }
 
-void TDlgSetup::ApplyLayout() {
-    RECT outer = {0, 0, ClientWidth, ClientHeight};
-    AdjustWindowRectEx(&outer, static_cast<DWORD>(GetWindowLongPtrA(window_, GWL_STYLE)), FALSE,
-                       static_cast<DWORD>(GetWindowLongPtrA(window_, GWL_EXSTYLE)));
+void TDlgSetup::ApplyLayout(UINT dpi) {
+    RECT outer = {0, 0, ScaleToDpi(ClientWidth, dpi), ScaleToDpi(ClientHeight, dpi)};
+    AdjustWindowRectForDpi(outer, static_cast<DWORD>(GetWindowLongPtrA(window_, GWL_STYLE)), false,
+                           static_cast<DWORD>(GetWindowLongPtrA(window_, GWL_EXSTYLE)), dpi);
     SetWindowPos(window_, nullptr, 0, 0, outer.right - outer.left, outer.bottom - outer.top,
                  SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
     for (const Placement& p : DialogPlacements)
-        Place(window_, p);
+        Place(window_, p, dpi);
     if (page_ == nullptr) return;
     // The page fills the tab control's display area.
     HWND tabs = GetDlgItem(window_, IDC_PGCTL);
@@ -170,7 +205,31 @@ void TDlgSetup::ApplyLayout() {
     MoveWindow(page_, display.left, display.top, display.right - display.left,
                display.bottom - display.top, TRUE);
     for (const Placement& p : PagePlacements)
-        Place(page_, p);
+        Place(page_, p, dpi);
+}
+
+// Moved to a monitor of another DPI: the controls get the dialog's font in
+// the same point size at the new DPI, and the dialog is laid out for it where
+// the system suggests.
+void TDlgSetup::OnDpiChanged(UINT dpi, const RECT& suggested) {
+    LOGFONTA font = {};
+    HGDIOBJ current = reinterpret_cast<HGDIOBJ>(SendMessageA(window_, WM_GETFONT, 0, 0));
+    if (current != nullptr && GetObjectA(current, sizeof font, &font) == sizeof font) {
+        const int points =
+            MulDiv(font.lfHeight < 0 ? -font.lfHeight : font.lfHeight, 72, static_cast<int>(dpi_));
+        font.lfHeight = -MulDiv(points, static_cast<int>(dpi), 72);
+        font.lfWidth = 0;
+        HFONT scaled = CreateFontIndirectA(&font);
+        ScaleTabPadding(GetDlgItem(window_, IDC_PGCTL), dpi);
+        SendMessageA(window_, WM_SETFONT, reinterpret_cast<WPARAM>(scaled), FALSE);
+        EnumChildWindows(window_, SetFontOfChild, reinterpret_cast<LPARAM>(scaled));
+        if (font_ != nullptr) DeleteObject(font_);
+        font_ = scaled;
+    }
+    dpi_ = dpi;
+    SetWindowPos(window_, nullptr, suggested.left, suggested.top, 0, 0,
+                 SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    ApplyLayout(dpi);
 }
 
 void TDlgSetup::OnCommand(int id) {

@@ -50,12 +50,14 @@ class TDlgSetup {
   private:
     static INT_PTR CALLBACK DialogProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
     static LRESULT CALLBACK KeyPreview(int code, WPARAM wParam, LPARAM lParam);
-    INT_PTR HandleMessage(UINT message, WPARAM wParam);
+    INT_PTR HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
     BOOL OnInitDialog();
     void OnCommand(int id);
+    void OnDpiChanged(UINT dpi, const RECT& suggested);
     void RequestClose(INT_PTR result);
     void CreatePage();
-    void ApplyLayout();
+    // Sizes the dialog and places its controls for the DPI.
+    void ApplyLayout(UINT dpi);
     bool Owns(HWND window) const;
     bool Checked(int id) const;
     void SetChecked(int id, bool checked);
@@ -64,6 +66,8 @@ class TDlgSetup {
     HWND window_ = nullptr;
     HWND page_ = nullptr;  // TabExtensions, inside PgCtl
     INT_PTR modalResult_ = 0;
+    UINT dpi_ = 96;         // the dialog's DPI, which its layout follows
+    HFONT font_ = nullptr;  // the controls' font after a change of DPI
 };
 
 }  // namespace quillot

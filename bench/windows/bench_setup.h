@@ -15,6 +15,7 @@ struct BenchSetup {
     std::string floor;      // window_floor.exe         // bare_richedit.exe
     std::string render;     // quillot-render.exe
     std::string corpus;     // the real corpus, with trailing "\"
+    std::string other;      // another build of Quillot.exe for the start-up rounds, or empty
     int repetitions = 21;   // start-up pairs
     int profileRuns = 11;   // runs of the profiling program
     int largeFileRuns = 3;  // runs of each large file

@@ -122,30 +122,40 @@ bool RunStartupBench(const BenchSetup& setup) {
     std::printf("Start-up, %s, %s (%s bytes), %d rounds, the programs in rotating order\n", Width(),
                 kTypicalFile, WithThousands(GetCompressedFileSizeA(pad.c_str(), nullptr)).c_str(),
                 setup.repetitions);
-    // Quillot, the baseline and the window floor: one start of each first, so
-    // that the INI file exists and the files are cached.
-    const std::string programs[3][2] = {{quillot, pad}, {bare, rtf}, {floor, rtf}};
+    // Quillot, the baseline, the window floor and the other Quillot, if any
+    // (a copy in a folder of its own, with its own INI file): one start of
+    // each first, so that the INI files exist and the files are cached.
+    std::vector<std::pair<std::string, std::string>> programs = {
+        {quillot, pad}, {bare, rtf}, {floor, rtf}};
+    if (!setup.other.empty()) {
+        const std::string otherFolder = folder + "\\other";
+        CreateDirectoryA(otherFolder.c_str(), nullptr);
+        programs.emplace_back(CopyInto(setup.other, otherFolder), pad);
+    }
+    const size_t count = programs.size();
     for (const auto& program : programs) {
-        if (TimeStart(program[0], program[1]) < 0) {
-            std::printf("  %s did not show its window\n", program[0].c_str());
+        if (program.first.empty() || TimeStart(program.first, program.second) < 0) {
+            std::printf("  %s did not show its window\n", program.first.c_str());
             return false;
         }
     }
-    std::vector<double> times[3], ratios, floorRatios;
+    std::vector<std::vector<double>> times(count);
+    std::vector<double> ratios, floorRatios, otherRatios;
     for (int i = 0; i < setup.repetitions; ++i) {
-        double round[3] = {};
-        for (int k = 0; k < 3; ++k) {
-            const int which = (i + k) % 3;
-            round[which] = TimeStart(programs[which][0], programs[which][1]);
+        std::vector<double> round(count);
+        for (size_t k = 0; k < count; ++k) {
+            const size_t which = (static_cast<size_t>(i) + k) % count;
+            round[which] = TimeStart(programs[which].first, programs[which].second);
             if (round[which] < 0) {
-                std::printf("  %s did not show its window\n", programs[which][0].c_str());
+                std::printf("  %s did not show its window\n", programs[which].first.c_str());
                 return false;
             }
         }
-        for (int k = 0; k < 3; ++k)
+        for (size_t k = 0; k < count; ++k)
             times[k].push_back(round[k]);
         ratios.push_back(round[0] / round[1]);
         floorRatios.push_back(round[2] / round[1]);
+        if (count > 3) otherRatios.push_back(round[0] / round[3]);
     }
     const double ratio = Median(ratios);
     const bool met = ratio <= kTargetRatio;
@@ -158,45 +168,14 @@ bool RunStartupBench(const BenchSetup& setup) {
     std::printf("  %-50s %8.2f  (ratio of medians %.2f; target <= %.1f): %s\n",
                 "Quillot / baseline, median of the rounds", ratio,
                 Median(times[0]) / Median(times[1]), kTargetRatio, met ? "met" : "MISSED");
+    if (count > 3) {
+        std::printf("  %-50s %8.1f ms\n", "the other Quillot.exe", Median(times[3]) * 1e3);
+        std::printf("  %-50s %8.3f  (ratio of medians %.3f)\n",
+                    "Quillot / the other, median of the rounds", Median(otherRatios),
+                    Median(times[0]) / Median(times[3]));
+    }
     PrintProfiles(profile, pad, bareProfile, rtf, setup.profileRuns);
     return met;
-}
-
-bool RunStartupAgainst(const BenchSetup& setup, const std::string& other) {
-    // Each program in a folder of its own, with its own INI file and a copy
-    // of the file.
-    std::string programs[2], pads[2];
-    const std::string names[2] = {"\\against-this", "\\against-other"};
-    const std::string sources[2] = {setup.quillot, other};
-    for (int k = 0; k < 2; ++k) {
-        const std::string folder = setup.folder + names[k];
-        CreateDirectoryA(folder.c_str(), nullptr);
-        programs[k] = CopyInto(sources[k], folder);
-        pads[k] = CopyInto(setup.corpus + kTypicalFile, folder);
-        if (programs[k].empty() || pads[k].empty() || TimeStart(programs[k], pads[k]) < 0) {
-            std::printf("start-up: could not start %s\n", sources[k].c_str());
-            return false;
-        }
-    }
-    std::printf("Start-up, %s, %s, %d rounds, this Quillot.exe and %s in alternating order\n",
-                Width(), kTypicalFile, setup.repetitions, other.c_str());
-    std::vector<double> times[2], ratios;
-    for (int i = 0; i < setup.repetitions; ++i) {
-        double round[2] = {};
-        for (int k = 0; k < 2; ++k) {
-            const int which = (i + k) % 2;
-            round[which] = TimeStart(programs[which], pads[which]);
-            if (round[which] < 0) return false;
-        }
-        for (int k = 0; k < 2; ++k)
-            times[k].push_back(round[k]);
-        ratios.push_back(round[0] / round[1]);
-    }
-    std::printf("  %-50s %8.1f ms\n", "this Quillot.exe", Median(times[0]) * 1e3);
-    std::printf("  %-50s %8.1f ms\n", "the other Quillot.exe", Median(times[1]) * 1e3);
-    std::printf("  %-50s %8.3f  (ratio of medians %.3f)\n", "this / other, median of the rounds",
-                Median(ratios), Median(times[0]) / Median(times[1]));
-    return true;
 }
 
 }  // namespace quillot::bench

@@ -12,9 +12,4 @@ namespace quillot::bench {
 // (ratio at most 1.2) is missed or a program failed.
 bool RunStartupBench(const BenchSetup& setup);
 
-// This tree's Quillot.exe against another build of it (an earlier version,
-// say), the two started in alternating order on the typical file in the same
-// rounds: the medians and the median of the per-round ratios.
-bool RunStartupAgainst(const BenchSetup& setup, const std::string& other);
-
 }  // namespace quillot::bench

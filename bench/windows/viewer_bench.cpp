@@ -7,11 +7,11 @@
 //   - Large files: 10 and 100 MB PAD files, each tab clicked; how long the
 //     tabs take and the longest time the window does not answer or repaint.
 //
-//   cmake/wine-run.sh PREFIX viewer_bench.exe [FOLDER [startup|large|all [ROUNDS]]]
+//   cmake/wine-run.sh PREFIX viewer_bench.exe [FOLDER [startup|large|all [ROUNDS [OTHER]]]]
 //   (FOLDER: scratch files, kept for later runs; the word after it runs one
-//   part or both; ROUNDS: start-up rounds, 21 by default)
-//   cmake/wine-run.sh PREFIX viewer_bench.exe FOLDER against OTHER.exe [ROUNDS]
-//   (this tree's Quillot.exe and another build of it, side by side)
+//   part or both; ROUNDS: start-up rounds, 21 by default; OTHER: another
+//   build of Quillot.exe, such as the one before a change, whose start-up is
+//   measured in the same rounds)
 #include <windows.h>
 
 #include <cstdio>
@@ -40,11 +40,8 @@ int main(int argc, char** argv) {
     }
     std::setvbuf(stdout, nullptr, _IONBF, 0);
     const std::string only = argc > 2 ? argv[2] : "";
-    if (only == "against" && argc > 3) {
-        if (argc > 4 && std::atoi(argv[4]) > 0) setup.repetitions = std::atoi(argv[4]);
-        return quillot::bench::RunStartupAgainst(setup, argv[3]) ? 0 : 1;
-    }
     if (argc > 3 && std::atoi(argv[3]) > 0) setup.repetitions = std::atoi(argv[3]);
+    if (argc > 4) setup.other = argv[4];
     bool met = true;
     if (only != "large") met = quillot::bench::RunStartupBench(setup) && met;
     if (only != "startup") met = quillot::bench::RunLargeFileBench(setup) && met;

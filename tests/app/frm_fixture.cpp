@@ -5,6 +5,7 @@
 #include "app/folder_list.h"
 #include "reader/pad_document.h"
 #include "settings/settings_store.h"
+#include "shell/display_scale.h"
 #include "trace/trace_log.h"
 
 namespace quillot::test {
@@ -58,6 +59,7 @@ void ScriptedDialogs::ShowAbout(HWND, const std::string& line1, const std::strin
 
 void FrmTest::SetUp() {
     static const bool commonControls = [] {
+        RequestPerMonitorDpiAwareness();  // as Quillot.exe does at its start
         INITCOMMONCONTROLSEX controls = {sizeof controls, ICC_TAB_CLASSES | ICC_BAR_CLASSES};
         return InitCommonControlsEx(&controls) != FALSE;
     }();

@@ -16,6 +16,7 @@
 #include "shell/associations.h"
 #include "shell/open_file_dialog.h"
 #include "tests/shell/dialog_driver.h"
+#include "tests/shell/dialog_layout.h"
 #include "tests/support/test_files.h"
 
 namespace quillot {
@@ -376,9 +377,9 @@ TEST_F(PreferencesDialogTest, MnemonicsAndTabReachTheBoxesInsideThePage) {
 TEST_F(PreferencesDialogTest, LayoutAndCaptions) {
     struct Seen {
         std::string caption, tab, group, xml, pad, ok, cancel, help;
-        RECT client, tabs, display, page, group_, xmlBox, padBox, okBox, cancelBox, helpBox;
         int tabCount;
     } seen = {};
+    test::PreferencesLayout layout = {};
     bool closed = Run([&](const Parts& p) {
         seen.caption = test::TextOf(p.dialog);
         char tab[64] = {};
@@ -389,24 +390,13 @@ TEST_F(PreferencesDialogTest, LayoutAndCaptions) {
         SendMessageA(p.tabs, TCM_GETITEMA, 0, reinterpret_cast<LPARAM>(&item));
         seen.tab = tab;
         seen.tabCount = static_cast<int>(SendMessageA(p.tabs, TCM_GETITEMCOUNT, 0, 0));
-        HWND group = GetDlgItem(p.page, IDC_GRPEXTENSIONS);
-        seen.group = test::TextOf(group);
+        seen.group = test::TextOf(GetDlgItem(p.page, IDC_GRPEXTENSIONS));
         seen.xml = test::TextOf(p.xml);
         seen.pad = test::TextOf(p.pad);
         seen.ok = test::TextOf(p.ok);
         seen.cancel = test::TextOf(p.cancel);
         seen.help = test::TextOf(p.help);
-        GetClientRect(p.dialog, &seen.client);
-        seen.tabs = test::RectIn(p.tabs, p.dialog);
-        GetClientRect(p.tabs, &seen.display);
-        SendMessageA(p.tabs, TCM_ADJUSTRECT, FALSE, reinterpret_cast<LPARAM>(&seen.display));
-        seen.page = test::RectIn(p.page, p.tabs);
-        seen.group_ = test::RectIn(group, p.page);
-        seen.xmlBox = test::RectIn(p.xml, p.page);
-        seen.padBox = test::RectIn(p.pad, p.page);
-        seen.okBox = test::RectIn(p.ok, p.dialog);
-        seen.cancelBox = test::RectIn(p.cancel, p.dialog);
-        seen.helpBox = test::RectIn(p.help, p.dialog);
+        layout = test::MeasurePreferences(p.dialog);
         Click(p.cancel);
     });
     EXPECT_TRUE(closed);
@@ -420,32 +410,7 @@ TEST_F(PreferencesDialogTest, LayoutAndCaptions) {
     EXPECT_EQ(seen.ok, "OK");
     EXPECT_EQ(seen.cancel, "Cancel");
     EXPECT_EQ(seen.help, "&Help");
-
-    const struct {
-        const char* name;
-        RECT actual;
-        int left, top, width, height;
-    } rows[] = {
-        {"client area", seen.client, 0, 0, 384, 213},
-        {"page control", seen.tabs, 5, 10, 374, 164},
-        {"group box", seen.group_, 8, 4, 350, 122},
-        {"XML box", seen.xmlBox, 8 + 24, 4 + 36, 315, 17},
-        {"PAD box", seen.padBox, 8 + 24, 4 + 68, 317, 17},
-        {"OK", seen.okBox, 222, 179 + 4, 75, 25},
-        {"Cancel", seen.cancelBox, 302, 179 + 4, 75, 25},
-        {"Help", seen.helpBox, 142, 179 + 4, 75, 25},
-    };
-    for (const auto& row : rows) {
-        EXPECT_EQ(row.actual.left, row.left) << row.name;
-        EXPECT_EQ(row.actual.top, row.top) << row.name;
-        EXPECT_EQ(row.actual.right - row.actual.left, row.width) << row.name;
-        EXPECT_EQ(row.actual.bottom - row.actual.top, row.height) << row.name;
-    }
-    // The page fills the page control's display area.
-    EXPECT_EQ(seen.page.left, seen.display.left);
-    EXPECT_EQ(seen.page.top, seen.display.top);
-    EXPECT_EQ(seen.page.right, seen.display.right);
-    EXPECT_EQ(seen.page.bottom, seen.display.bottom);
+    test::ExpectPreferencesLaidOut(layout);
 }
 
 TEST_F(PreferencesDialogTest, CentredOverTheMainWindowWhereverItIs) {

@@ -33,6 +33,21 @@ TEST(Manifest, AsksForCommonControlsSixAndNoExecutionLevel) {
     EXPECT_EQ(manifest.find("trustInfo"), std::string::npos);
 }
 
+// Wine 8 honours this part of the manifest only with DpiScalingVer set, and
+// then not as Windows does (the program asks again at run time); the text is
+// what Windows reads.
+TEST(Manifest, DeclaresPerMonitorDpiAwareness) {
+    const std::string manifest = ResourceText(MAKEINTRESOURCEA(1), MAKEINTRESOURCEA(24));
+    for (const char* part :
+         {"<application xmlns=\"urn:schemas-microsoft-com:asm.v3\">", "<windowsSettings>",
+          "<dpiAware xmlns=\"http://schemas.microsoft.com/SMI/2005/WindowsSettings\">true/pm"
+          "</dpiAware>",
+          "<dpiAwareness xmlns=\"http://schemas.microsoft.com/SMI/2016/WindowsSettings\">"
+          "PerMonitorV2, PerMonitor</dpiAwareness>"}) {
+        EXPECT_NE(manifest.find(part), std::string::npos) << part;
+    }
+}
+
 TEST(Manifest, NamesTheProgramsVersionAndProcessor) {
     // Windows refuses to start a program whose manifest names another
     // processor than the program's own (a side-by-side configuration error).
