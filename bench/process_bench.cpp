@@ -44,49 +44,84 @@ void InTurns(int iteration, std::vector<Run>& runs) {
         runs[(i + static_cast<size_t>(iteration)) % count]();
 }
 
-// quillot-render against xmllint --noout over the same 3,000 files, in the
-// same iterations, in alternating order. The iteration time is
-// quillot-render's; the counters give xmllint's time and the ratio of the
-// two. Several corpus files are not well-formed XML, so xmllint exits with 1
-// for them; it has parsed every file all the same. quillot-render runs in an
-// empty folder of its own, which must stay empty.
-void AgainstXmllint(benchmark::State& state, const std::vector<std::string>& options) {
-    std::vector<std::string> render = {QuillotRenderPath()};
-    render.insert(render.end(), options.begin(), options.end());
-    render = WithCopiedCorpus(render);
-    const std::vector<std::string> xmllint = WithCopiedCorpus({"xmllint", "--noout"});
-    const std::string workFolder = NewScratchFolder("work-" + std::to_string(options.size()));
-    double renderSeconds = 0;
-    double xmllintSeconds = 0;
-    double renderProcessor = 0;
-    double xmllintProcessor = 0;
+// One program of a comparison: its command line, the counter prefix of its
+// figures ("" for the one whose time is the iteration time) and the exit
+// statuses that count as success (any status when empty).
+struct ComparedRun {
+    std::vector<std::string> argv;
+    std::string name;
+    std::vector<int> accepted;
+    bool inWorkFolder = false;
+    double seconds = 0;
+    double processor = 0;
+};
+
+// The programs over the same 3,000 files in the same iterations, in turns.
+// The first one's time is the iteration time; the counters give each other's
+// time (NAME_ms, NAME_cpu_ms) and the first one's ratio to it (the first
+// other one's as "ratio", the later ones' as NAME_ratio), and the first
+// one's own processor time (cpu_ms). Several corpus files are not
+// well-formed XML, so xmllint exits with 1 for them; it has parsed every
+// file all the same. quillot-render runs in an empty folder of its own,
+// which must stay empty.
+void InTurnsOverTheCorpus(benchmark::State& state, std::vector<ComparedRun> programs,
+                          const std::string& workName) {
+    const std::string workFolder = NewScratchFolder(workName);
     int iteration = 0;
     for (auto _ : state) {
-        ChildRun ours;
-        ChildRun baseline;
-        std::vector<std::function<void()>> runs = {[&] { ours = RunChild(render, workFolder); },
-                                                   [&] { baseline = RunChild(xmllint); }};
-        InTurns(iteration++, runs);
-        if (ours.exitStatus != 0 || baseline.exitStatus < 0) {
-            state.SkipWithError("quillot-render or xmllint failed");
-            return;
+        std::vector<ChildRun> results(programs.size());
+        std::vector<std::function<void()>> runs;
+        for (size_t k = 0; k < programs.size(); ++k) {
+            runs.push_back([&, k] {
+                results[k] = programs[k].inWorkFolder ? RunChild(programs[k].argv, workFolder)
+                                                      : RunChild(programs[k].argv);
+            });
         }
-        state.SetIterationTime(ours.seconds);
-        renderSeconds += ours.seconds;
-        xmllintSeconds += baseline.seconds;
-        renderProcessor += ours.processorSeconds;
-        xmllintProcessor += baseline.processorSeconds;
+        InTurns(iteration++, runs);
+        for (size_t k = 0; k < programs.size(); ++k) {
+            const std::vector<int>& accepted = programs[k].accepted;
+            const bool ok = accepted.empty() ? results[k].exitStatus >= 0
+                                             : std::find(accepted.begin(), accepted.end(),
+                                                         results[k].exitStatus) != accepted.end();
+            if (!ok) {
+                state.SkipWithError("quillot-render or xmllint failed");
+                return;
+            }
+            programs[k].seconds += results[k].seconds;
+            programs[k].processor += results[k].processorSeconds;
+        }
+        state.SetIterationTime(results[0].seconds);
     }
     if (!std::filesystem::is_empty(workFolder)) {
         state.SkipWithError("quillot-render wrote into its working folder");
         return;
     }
     const double iterations = static_cast<double>(state.iterations());
-    state.counters["xmllint_ms"] = xmllintSeconds / iterations * 1e3;
-    state.counters["ratio"] = renderSeconds / xmllintSeconds;
-    state.counters["cpu_ms"] = renderProcessor / iterations * 1e3;
-    state.counters["xmllint_cpu_ms"] = xmllintProcessor / iterations * 1e3;
+    state.counters["cpu_ms"] = programs[0].processor / iterations * 1e3;
+    for (size_t k = 1; k < programs.size(); ++k) {
+        const ComparedRun& other = programs[k];
+        state.counters[other.name + "_ms"] = other.seconds / iterations * 1e3;
+        state.counters[other.name + "_cpu_ms"] = other.processor / iterations * 1e3;
+        state.counters[k == 1 ? "ratio" : other.name + "_ratio"] =
+            programs[0].seconds / other.seconds;
+    }
     state.counters["files"] = static_cast<double>(CopiedCorpusFiles().size());
+}
+
+ComparedRun Render(const std::vector<std::string>& options, std::vector<int> accepted = {0}) {
+    std::vector<std::string> argv = {QuillotRenderPath()};
+    argv.insert(argv.end(), options.begin(), options.end());
+    return ComparedRun{WithCopiedCorpus(argv), "", std::move(accepted), true};
+}
+
+ComparedRun Xmllint() {
+    return ComparedRun{WithCopiedCorpus({"xmllint", "--noout"}), "xmllint", {}, false};
+}
+
+// quillot-render against xmllint --noout, in alternating order.
+void AgainstXmllint(benchmark::State& state, const std::vector<std::string>& options) {
+    InTurnsOverTheCorpus(state, {Render(options), Xmllint()},
+                         "work-" + std::to_string(options.size()));
 }
 
 // --fields alone: the fields as JSON Lines on standard output, no reports.
@@ -96,55 +131,12 @@ void BM_CorpusFieldsAgainstXmllint(benchmark::State& state) {
 
 // --check alone (one JSON line per file, no reports), against xmllint
 // --noout and against --fields alone, all three over the same files in the
-// same iterations, in turns. The iteration time is that of --check.
+// same iterations, in turns. The iteration time is that of --check; the
+// corpus has files with problems, so --check ends with 3.
 void BM_CorpusCheckAgainstXmllint(benchmark::State& state) {
-    const std::vector<std::string> check = WithCopiedCorpus({QuillotRenderPath(), "--check"});
-    const std::vector<std::string> fields = WithCopiedCorpus({QuillotRenderPath(), "--fields"});
-    const std::vector<std::string> xmllint = WithCopiedCorpus({"xmllint", "--noout"});
-    const std::string workFolder = NewScratchFolder("work-check");
-    double checkSeconds = 0;
-    double fieldsSeconds = 0;
-    double xmllintSeconds = 0;
-    double checkProcessor = 0;
-    double fieldsProcessor = 0;
-    double xmllintProcessor = 0;
-    int iteration = 0;
-    for (auto _ : state) {
-        ChildRun ours;
-        ChildRun fieldsRun;
-        ChildRun baseline;
-        std::vector<std::function<void()>> runs = {
-            [&] { ours = RunChild(check, workFolder); },
-            [&] { fieldsRun = RunChild(fields, workFolder); },
-            [&] { baseline = RunChild(xmllint); }};
-        InTurns(iteration++, runs);
-        // The corpus has files with problems, so --check ends with 3.
-        if ((ours.exitStatus != 0 && ours.exitStatus != 3) || fieldsRun.exitStatus != 0 ||
-            baseline.exitStatus < 0) {
-            state.SkipWithError("quillot-render or xmllint failed");
-            return;
-        }
-        state.SetIterationTime(ours.seconds);
-        checkSeconds += ours.seconds;
-        fieldsSeconds += fieldsRun.seconds;
-        xmllintSeconds += baseline.seconds;
-        checkProcessor += ours.processorSeconds;
-        fieldsProcessor += fieldsRun.processorSeconds;
-        xmllintProcessor += baseline.processorSeconds;
-    }
-    if (!std::filesystem::is_empty(workFolder)) {
-        state.SkipWithError("quillot-render wrote into its working folder");
-        return;
-    }
-    const double iterations = static_cast<double>(state.iterations());
-    state.counters["xmllint_ms"] = xmllintSeconds / iterations * 1e3;
-    state.counters["fields_ms"] = fieldsSeconds / iterations * 1e3;
-    state.counters["ratio"] = checkSeconds / xmllintSeconds;
-    state.counters["fields_ratio"] = checkSeconds / fieldsSeconds;
-    state.counters["cpu_ms"] = checkProcessor / iterations * 1e3;
-    state.counters["fields_cpu_ms"] = fieldsProcessor / iterations * 1e3;
-    state.counters["xmllint_cpu_ms"] = xmllintProcessor / iterations * 1e3;
-    state.counters["files"] = static_cast<double>(CopiedCorpusFiles().size());
+    ComparedRun fields = Render({"--fields"});
+    fields.name = "fields";
+    InTurnsOverTheCorpus(state, {Render({"--check"}, {0, 3}), Xmllint(), fields}, "work-check");
 }
 
 // The reports, rendered again into the folder of the previous iteration.
