@@ -12,6 +12,7 @@
 
 #include "app/application.h"
 #include "app/background_work.h"
+#include "app/document_rendering.h"
 #include "app/document_view.h"
 #include "app/frm_dialogs.h"
 #include "app/report_font.h"
@@ -144,6 +145,7 @@ class TFrm {
     // Reads the document and writes its reports; a large document while the
     // window goes on repainting (see BackgroundWork).
     void ReadAndRender(const std::string& fileName);
+    void EndRendering(const DocumentRendering& rendering, const std::string& fileName);
     // Hides the window at once and closes it when the document being read is in.
     void CloseAfterLoad();
     void SetActivePage(int32_t page);
