@@ -188,6 +188,16 @@ std::basic_string<Char> TextInCodePage(HWND hwnd, UINT codePage) {
     return text;
 }
 
+CHARRANGE Selection(HWND control) {
+    CHARRANGE selection = {};
+    SendMessageA(control, EM_EXGETSEL, 0, reinterpret_cast<LPARAM>(&selection));
+    return selection;
+}
+
+void Select(HWND control, CHARRANGE range) {
+    SendMessageA(control, EM_EXSETSEL, 0, reinterpret_cast<LPARAM>(&range));
+}
+
 }  // namespace
 
 bool LoadRichEditLibrary() {
@@ -435,6 +445,58 @@ std::string DocumentView::Text() const {
 
 std::wstring DocumentView::UnicodeText() const {
     return TextInCodePage<wchar_t>(hwnd_, kUnicodeCodePage);
+}
+
+bool DocumentView::HasSelection() const {
+    const CHARRANGE selection = Selection(hwnd_);
+    return selection.cpMax != selection.cpMin;
+}
+
+std::wstring DocumentView::SelectedText() const {
+    const CHARRANGE selection = Selection(hwnd_);
+    if (selection.cpMax <= selection.cpMin) return std::wstring();
+    // Each paragraph end of the selection may become two units (CR LF).
+    std::wstring text(static_cast<size_t>(selection.cpMax - selection.cpMin) * 2 + 1, L'\0');
+    GETTEXTEX request = {};
+    request.cb = static_cast<DWORD>(text.size() * sizeof(wchar_t));
+    request.flags = GT_SELECTION | GT_USECRLF;
+    request.codepage = kUnicodeCodePage;
+    const LRESULT got = SendMessageA(hwnd_, EM_GETTEXTEX, reinterpret_cast<WPARAM>(&request),
+                                     reinterpret_cast<LPARAM>(text.data()));
+    text.resize(static_cast<size_t>(got > 0 ? got : 0));
+    return text;
+}
+
+void DocumentView::SelectAll() {
+    CompleteFill();
+    Select(hwnd_, {0, -1});
+}
+
+// The control searches the UTF-16 text it shows, whatever the file's encoding.
+bool DocumentView::Find(const std::wstring& text, bool down, bool matchCase, bool wholeWord) {
+    if (text.empty()) return false;
+    CompleteFill();
+    const CHARRANGE selection = Selection(hwnd_);
+    FINDTEXTEXW find = {};
+    // Backwards the search runs from cpMin down to cpMax.
+    find.chrg = down ? CHARRANGE{selection.cpMax, -1} : CHARRANGE{selection.cpMin, 0};
+    find.lpstrText = text.c_str();
+    const WPARAM flags =
+        (down ? FR_DOWN : 0) | (matchCase ? FR_MATCHCASE : 0) | (wholeWord ? FR_WHOLEWORD : 0);
+    if (SendMessageW(hwnd_, EM_FINDTEXTEXW, flags, reinterpret_cast<LPARAM>(&find)) < 0) {
+        return false;
+    }
+    Select(hwnd_, find.chrgText);
+    SendMessageA(hwnd_, EM_SCROLLCARET, 0, 0);
+    return true;
+}
+
+void DocumentView::CompleteFill() {
+    if (!Filling()) return;
+    fill_->pieceUnits = plainText_.size();
+    while (AppendPiece()) {
+    }
+    StopFill();
 }
 
 }  // namespace quillot

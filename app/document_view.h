@@ -60,6 +60,16 @@ class DocumentView {
     // The same as UTF-16, every character as itself.
     std::wstring UnicodeText() const;
 
+    bool HasSelection() const;
+    // The selected text as shown, as UTF-16 with CR LF line ends.
+    std::wstring SelectedText() const;
+    void SelectAll();
+    // Selects the next place of the text after the selection (down) or the
+    // one before it, and scrolls it into view; false when there is none.
+    bool Find(const std::wstring& text, bool down, bool matchCase, bool wholeWord);
+    // Puts the rest of a plain text that is still going in into the view now.
+    void CompleteFill();
+
   private:
     // The progress of a plain text going in.
     struct Fill {

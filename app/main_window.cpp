@@ -62,6 +62,8 @@ TFrm::~TFrm() {
         DestroyWindow(hwnd_);
     }
     if (accelerators_) DestroyAcceleratorTable(accelerators_);
+    if (findAccelerators_) DestroyAcceleratorTable(findAccelerators_);
+    if (viewMenu_) DestroyMenu(viewMenu_);
     if (windowFont_) DeleteObject(windowFont_);
 }
 
@@ -82,6 +84,7 @@ TFrm* TFrm::Create(Application& application, const FrmEnvironment& environment) 
     }
     auto* frm = new TFrm(application, environment);
     frm->MainMenu = LoadMenuA(instance, MAKEINTRESOURCEA(IDR_MAINMENU));
+    frm->viewMenu_ = LoadMenuA(instance, MAKEINTRESOURCEA(IDR_VIEWMENU));
     StartupMark("window class and menu");
     HWND hwnd =
         CreateWindowExW(0, className.c_str(), L"Quillot", WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN,
@@ -92,6 +95,7 @@ TFrm* TFrm::Create(Application& application, const FrmEnvironment& environment) 
     }
     StartupMark("main window created");
     frm->accelerators_ = LoadAcceleratorsA(instance, MAKEINTRESOURCEA(IDR_ACCELERATORS));
+    frm->findAccelerators_ = LoadAcceleratorsA(instance, MAKEINTRESOURCEA(IDR_FIND_ACCELERATORS));
     application.SetMainWindow(hwnd, frm->accelerators_);
     application.SetKeyPreview([frm](const MSG& msg) {
         return msg.message == WM_KEYDOWN && frm->FormKeyDown(msg.wParam);
@@ -261,6 +265,16 @@ bool TFrm::MenuHasItem(int commandId) const {
     return GetMenuState(MainMenu, commandId, MF_BYCOMMAND) != static_cast<UINT>(-1);
 }
 
+HMENU TFrm::SubMenuOf(UINT command) const {
+    for (int i = 0; i < GetMenuItemCount(MainMenu); ++i) {
+        HMENU popup = GetSubMenu(MainMenu, i);
+        if (popup && GetMenuState(popup, command, MF_BYCOMMAND) != static_cast<UINT>(-1)) {
+            return popup;
+        }
+    }
+    return nullptr;
+}
+
 void TFrm::RunCommand(int commandId) {
     switch (commandId) {
         case IDM_FILE_OPEN:
@@ -316,6 +330,21 @@ void TFrm::RunCommand(int commandId) {
             break;
         case IDM_BACKGROUND_COLOR:
             Guarded([this] { mnFmtBackgroundClick(); });
+            break;
+        case IDM_COPY:
+            EditCopy();
+            break;
+        case IDM_SELECT_ALL:
+            EditSelectAll();
+            break;
+        case IDM_FIND:
+            EditFind();
+            break;
+        case IDM_FIND_NEXT:
+            EditFindNext();
+            break;
+        case IDM_FIND_PREVIOUS:
+            EditFindPrevious();
             break;
         default:
             break;
@@ -457,6 +486,10 @@ void TFrm::OnNotify(const NMHDR& header) {
 }
 
 LRESULT TFrm::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == FindDialog::Message()) {
+        OnFindMessage(lParam);
+        return 0;
+    }
     switch (message) {
         case WM_CREATE:
             return CreateControls() ? 0 : -1;
@@ -479,6 +512,12 @@ LRESULT TFrm::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         case WM_MENUSELECT:
             OnMenuSelect(LOWORD(wParam), HIWORD(wParam), reinterpret_cast<HMENU>(lParam));
             return 0;
+        case WM_INITMENUPOPUP:
+            OnInitMenuPopup(reinterpret_cast<HMENU>(wParam));
+            return 0;
+        case WM_CONTEXTMENU:
+            if (OnContextMenu(reinterpret_cast<HWND>(wParam), lParam)) return 0;
+            break;
         case WM_DROPFILES:
             Guarded([this, wParam] { FormDropFiles(reinterpret_cast<HDROP>(wParam)); });
             return 0;
@@ -502,6 +541,7 @@ LRESULT TFrm::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
                                "so no report can be shown.");
             return 0;
         case WM_DESTROY:
+            application_.SetModelessDialog(nullptr, nullptr);
             application_.SetMainWindow(nullptr, nullptr);
             if (environment_.endsMessageLoop) PostQuitMessage(0);
             return 0;

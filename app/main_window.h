@@ -16,6 +16,7 @@
 #include "app/document_view.h"
 #include "app/frm_dialogs.h"
 #include "app/report_font.h"
+#include "shell/find_dialog.h"
 
 namespace quillot {
 
@@ -98,6 +99,13 @@ class TFrm {
     void mnFmtBackgroundClick();
     void mnViewStatusBarClick();
 
+    // The Edit menu; Copy and Select All are the views' context menu too.
+    void EditCopy();
+    void EditSelectAll();
+    void EditFind();
+    void EditFindNext();
+    void EditFindPrevious();
+
     // Other commands and form events.
     void FileOpen();
     void mnPreferencesClick();
@@ -123,6 +131,10 @@ class TFrm {
     std::string Caption() const;  // UTF-8
     bool IsMenuItemChecked(int commandId) const;
     bool MenuHasItem(int commandId) const;
+    // The open Find dialog, or nullptr.
+    HWND FindDialogHandle() const { return find_.Handle(); }
+    // The context menu of the views.
+    HMENU ViewMenu() const { return GetSubMenu(viewMenu_, 0); }
 
     // The fields and display settings of the window.
     std::string fDest;
@@ -157,6 +169,9 @@ class TFrm {
     // The program's folder + "Quillot.chm".
     std::string HelpFile() const;
     void SetStatusBarVisible(bool visible);
+    // The pop-up menu of the menu bar that holds the command.
+    HMENU SubMenuOf(UINT command) const;
+    void FindInActiveView(const FindDialog::Search& search);
     void ApplyPlacement(int left, int top, int width, int height);
     void RememberNormalRect();
     // Runs a handler; a failure shows its text in a message box and the
@@ -174,6 +189,9 @@ class TFrm {
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
     void OnMenuSelect(UINT item, UINT flags, HMENU menu);
     void OnNotify(const NMHDR& header);
+    void OnFindMessage(LPARAM lParam);
+    bool OnContextMenu(HWND source, LPARAM position);
+    void OnInitMenuPopup(HMENU menu);
     bool OnClose();
     void OnEndSession(bool ending);
     void EndForSession();
@@ -188,6 +206,8 @@ class TFrm {
     HWND PageControl1 = nullptr;
     HMENU MainMenu = nullptr;
     HACCEL accelerators_ = nullptr;
+    HACCEL findAccelerators_ = nullptr;
+    HMENU viewMenu_ = nullptr;
     HFONT windowFont_ = nullptr;
     // RichEdit1 (summary), RichEdit4 (Std), RichEdit2 (All), RichEdit3 (Xml),
     // and the Check page's view.
@@ -211,6 +231,7 @@ class TFrm {
     // The settings were saved for the end of the session while a load was
     // under way; the close that follows the load saves nothing more.
     bool savedForSessionEnd_ = false;
+    FindDialog find_;
 };
 
 }  // namespace quillot

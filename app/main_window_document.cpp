@@ -61,7 +61,7 @@ void TFrm::FormPaint() {
     if (!FirstPaintPending) return;
     if (!DevMode) {
         // The trace items and the separator before them exist in developer mode only.
-        HMENU view = GetSubMenu(MainMenu, 1);
+        HMENU view = SubMenuOf(IDM_DBG_ON);
         const int separator = GetMenuItemCount(view) - 3;
         DeleteMenu(view, IDM_DBG_CLR, MF_BYCOMMAND);
         DeleteMenu(view, IDM_DBG_ON, MF_BYCOMMAND);

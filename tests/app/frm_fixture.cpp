@@ -56,6 +56,16 @@ void ScriptedDialogs::ShowAbout(HWND, const std::string& line1, const std::strin
     aboutLines = {line1, line2, line3};
 }
 
+void PostKeyPress(HWND window, UINT key, unsigned modifiers) {
+    BYTE state[256] = {};
+    if (modifiers & kShift) state[VK_SHIFT] = 0x80;
+    if (modifiers & kControl) state[VK_CONTROL] = 0x80;
+    if (modifiers & kAlt) state[VK_MENU] = 0x80;
+    SetKeyboardState(state);
+    const bool alt = (modifiers & kAlt) != 0;
+    PostMessageA(window, alt ? WM_SYSKEYDOWN : WM_KEYDOWN, key, alt ? (1 << 29) : 0);
+}
+
 void FrmTest::SetUp() {
     static const bool commonControls = [] {
         INITCOMMONCONTROLSEX controls = {sizeof controls, ICC_TAB_CLASSES | ICC_BAR_CLASSES};
@@ -103,6 +113,13 @@ void FrmTest::Close() {
 
 void FrmTest::Pump() {
     if (application_) application_->ProcessMessages();
+}
+
+void FrmTest::PressKey(HWND window, UINT key, unsigned modifiers) {
+    PostKeyPress(window, key, modifiers);
+    Pump();
+    BYTE clear[256] = {};
+    SetKeyboardState(clear);
 }
 
 std::string FrmTest::IniValue(const std::string& section, const std::string& key) const {

@@ -46,6 +46,13 @@ class ScriptedDialogs : public FrmDialogs {
     std::vector<std::string> aboutLines;
 };
 
+// Modifier keys held down while a key is pressed.
+enum KeyModifiers : unsigned { kShift = 1, kControl = 2, kAlt = 4 };
+
+// Posts a press of the key to the window, as the keyboard would, with the
+// modifiers held down; the message loop's handling then sees them held.
+void PostKeyPress(HWND window, UINT key, unsigned modifiers = 0);
+
 class FrmTest : public ::testing::Test {
   protected:
     void SetUp() override;
@@ -56,6 +63,8 @@ class FrmTest : public ::testing::Test {
     // Closes the window as the close box does and handles what follows.
     void Close();
     void Pump();
+    // Presses the key in the window and handles what follows.
+    void PressKey(HWND window, UINT key, unsigned modifiers = 0);
 
     std::string IniPath() const { return folder_.File("Quillot.ini"); }
     std::string IniValue(const std::string& section, const std::string& key) const;
