@@ -194,6 +194,8 @@ RECT TFrm::ViewRect() const {
 bool TFrm::EnsureView(int32_t page) {
     DocumentView& view = views_[page];
     if (view.Handle()) return true;
+    // The reports' addresses open with a click; the Xml tab shows the file as it is.
+    if (page == StandardPage || page == AllFieldsPage || page == CheckPage) view.EnableLinks();
     if (!view.Create(hwnd_, kFirstViewId + page)) return false;
     view.SetBackground(bgndColor);
     if (page == SourcePage) ApplySourceFont();
@@ -482,6 +484,8 @@ void TFrm::OnNotify(const NMHDR& header) {
     if (header.hwndFrom == PageControl1 && header.code == TCN_SELCHANGE) {
         const LRESULT tab = SendMessageA(PageControl1, TCM_GETCURSEL, 0, 0);
         SelectPage(static_cast<int32_t>(tab) + 1);
+    } else if (header.code == EN_LINK && header.hwndFrom == views_[activePage_].Handle()) {
+        OnLink(reinterpret_cast<const ENLINK&>(header));
     }
 }
 

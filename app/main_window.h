@@ -3,6 +3,7 @@
 #pragma once
 
 #include <windows.h>
+#include <richedit.h>
 
 #include <cstdint>
 #include <exception>
@@ -48,6 +49,9 @@ struct FrmEnvironment {
     bool endsMessageLoop = true;
     // Called where the end of the session ends a real run, just before.
     std::function<void()> sessionEnds;
+    // Opens a link's address (UTF-8, one the program opens); empty: the
+    // shell's "open".
+    std::function<void(HWND owner, const std::string& address)> openAddress;
 };
 
 // Page indices of PageControl1; page 0 has no tab, the others have one each,
@@ -189,6 +193,7 @@ class TFrm {
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
     void OnMenuSelect(UINT item, UINT flags, HMENU menu);
     void OnNotify(const NMHDR& header);
+    void OnLink(const ENLINK& link);
     void OnFindMessage(LPARAM lParam);
     bool OnContextMenu(HWND source, LPARAM position);
     void OnInitMenuPopup(HMENU menu);
@@ -232,6 +237,9 @@ class TFrm {
     // under way; the close that follows the load saves nothing more.
     bool savedForSessionEnd_ = false;
     FindDialog find_;
+    // The link that the left mouse button went down on; a click opens it
+    // when the button comes up on the same link.
+    CHARRANGE pressedLink_ = {-1, -1};
 };
 
 }  // namespace quillot

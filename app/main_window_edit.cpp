@@ -1,14 +1,16 @@
 // The Edit menu and the views' context menu of the main window: Copy, Select
-// All and the Find dialog.
+// All and the Find dialog; and the links of the report views.
 #include <windows.h>
 #include <richedit.h>
 
 #include <cstring>
 #include <string>
 
+#include "app/link_address.h"
 #include "app/main_window.h"
 #include "reader/wide_text.h"
 #include "resources/resource.h"
+#include "shell/open_address.h"
 
 namespace quillot {
 namespace {
@@ -81,6 +83,27 @@ void TFrm::OnFindMessage(LPARAM lParam) {
         FindInActiveView(search);
     } else if (!find_.Handle()) {
         application_.SetModelessDialog(nullptr, nullptr);
+    }
+}
+
+// A click is the left button going down and coming up on the same link; a
+// selection dragged over a link opens nothing. Only the addresses that
+// OpenableAddress lets through reach the shell.
+void TFrm::OnLink(const ENLINK& link) {
+    if (link.msg == WM_LBUTTONDOWN) {
+        pressedLink_ = link.chrg;
+        return;
+    }
+    if (link.msg != WM_LBUTTONUP) return;
+    const CHARRANGE pressed = pressedLink_;
+    pressedLink_ = {-1, -1};
+    if (pressed.cpMin != link.chrg.cpMin || pressed.cpMax != link.chrg.cpMax) return;
+    const std::wstring address = OpenableAddress(views_[activePage_].TextOf(link.chrg));
+    if (address.empty()) return;
+    if (environment_.openAddress) {
+        environment_.openAddress(hwnd_, WideToUtf8(address));
+    } else {
+        OpenAddressWithShell(hwnd_, WideToUtf8(address));
     }
 }
 

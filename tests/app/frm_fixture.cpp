@@ -100,6 +100,9 @@ TFrm& FrmTest::Open(std::vector<std::string> arguments) {
     environment.dialogs = &dialogs_;
     environment.endsMessageLoop = false;
     environment.sessionEnds = sessionEnds_;
+    environment.openAddress = [this](HWND, const std::string& address) {
+        openedAddresses_.push_back(address);
+    };
     frm_.reset(TFrm::Create(*application_, environment));
     EXPECT_NE(frm_, nullptr);
     Pump();

@@ -78,6 +78,7 @@ class FrmTest : public ::testing::Test {
     std::string reportFolder_ = temp_.Path();  // the folder the window is given for its reports
     ScriptedDialogs dialogs_;
     std::function<void()> sessionEnds_;  // where a real run would end at the end of the session
+    std::vector<std::string> openedAddresses_;  // what the window handed the shell to open
     std::unique_ptr<Application> application_;
     std::unique_ptr<TFrm> frm_;
 };
