@@ -349,6 +349,9 @@ void TFrm::RunCommand(int commandId) {
             EditFindPrevious();
             break;
         default:
+            if (commandId >= IDM_RECENT_FIRST && commandId <= IDM_RECENT_LAST) {
+                Guarded([this, commandId] { OpenRecentFile(commandId - IDM_RECENT_FIRST); });
+            }
             break;
     }
 }
@@ -365,7 +368,7 @@ void TFrm::FileOpen() {
     request.defaultExt = "xml";
     request.filter = "XML Pad files (*.xml)|*.xml|Xml PAD files (*.pad)|*.pad|All files (*.*)|*.*";
     if (!dialogs_.OpenFile(hwnd_, request)) return;
-    LoadDocument(request.fileNameBuffer, true);
+    OpenDocument(request.fileNameBuffer);
 }
 
 void TFrm::mnPreferencesClick() {

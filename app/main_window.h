@@ -16,6 +16,7 @@
 #include "app/document_rendering.h"
 #include "app/document_view.h"
 #include "app/frm_dialogs.h"
+#include "app/recent_files.h"
 #include "app/report_font.h"
 #include "shell/find_dialog.h"
 
@@ -80,6 +81,9 @@ class TFrm {
 
     // The document road.
     void LoadDocument(const std::string& fileName, bool read);
+    // LoadDocument for a file that the user named (command line, drop, File,
+    // Open..., hand-over, recent list): it also heads the recent list.
+    void OpenDocument(const std::string& fileName);
     void UpdateCaptionAndStatus(const std::string& fileName);
     void PageControl1Change();
     std::string ResolveCommandLineFile(const std::string& argument) const;
@@ -109,6 +113,10 @@ class TFrm {
     void EditFind();
     void EditFindNext();
     void EditFindPrevious();
+
+    // The recent files of the File menu.
+    void OpenRecentFile(size_t index);
+    const std::vector<std::string>& RecentFileList() const { return recentFiles_.Files(); }
 
     // Other commands and form events.
     void FileOpen();
@@ -173,6 +181,8 @@ class TFrm {
     // The program's folder + "Quillot.chm".
     std::string HelpFile() const;
     void SetStatusBarVisible(bool visible);
+    // The File menu's recent items, as the list holds them.
+    void UpdateRecentMenu();
     // The pop-up menu of the menu bar that holds the command.
     HMENU SubMenuOf(UINT command) const;
     void FindInActiveView(const FindDialog::Search& search);
@@ -237,6 +247,7 @@ class TFrm {
     // under way; the close that follows the load saves nothing more.
     bool savedForSessionEnd_ = false;
     FindDialog find_;
+    RecentFiles recentFiles_;
     // The link that the left mouse button went down on; a click opens it
     // when the button comes up on the same link.
     CHARRANGE pressedLink_ = {-1, -1};

@@ -83,7 +83,7 @@ void TFrm::FormPaint() {
         if (!args.empty()) {
             const std::string resolved = ResolveCommandLineFile(args[0]);
             if (!resolved.empty()) {
-                LoadDocument(resolved, true);
+                OpenDocument(resolved);
             } else {
                 LoadDocument(args[0], false);
             }
@@ -253,7 +253,7 @@ void TFrm::ReceiveHandOver(const MSG& message) {
         BeginSection("", "Main", ReadMode);
         name = FileNameFromStored(ExchangeString("fName", "??.xml"));
     }
-    Guarded([this, &name] { LoadDocument(name, true); });
+    Guarded([this, &name] { OpenDocument(name); });
 }
 
 // The whole name of the first dropped file; further files are ignored.
@@ -264,7 +264,7 @@ void TFrm::FormDropFiles(HDROP drop) {
     DragFinish(drop);
     const std::string name = WideToUtf8(wide);
     SetForegroundWindow(hwnd_);
-    LoadDocument(name, true);
+    OpenDocument(name);
 }
 
 }  // namespace quillot

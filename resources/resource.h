@@ -38,6 +38,11 @@
 #define IDM_FIND_PREVIOUS 40021
 #define IDM_COPY 40022
 #define IDM_SELECT_ALL 40023
+// The recent files of the File menu, most recent first, and the separator
+// below them; the items exist only while the list holds files.
+#define IDM_RECENT_FIRST 40024
+#define IDM_RECENT_LAST 40031
+#define IDM_RECENT_SEPARATOR 40032
 
 // The status-bar hint of menu command IDM_x is string IDS_HINT_BASE + (IDM_x - IDM_FIRST).
 #define IDM_FIRST 40001

@@ -1,9 +1,13 @@
 #include "tests/app/frm_fixture.h"
 
 #include <commctrl.h>
+#include <shlobj.h>
+
+#include <cstring>
 
 #include "app/folder_list.h"
 #include "reader/pad_document.h"
+#include "reader/wide_text.h"
 #include "settings/settings_store.h"
 #include "trace/trace_log.h"
 
@@ -64,6 +68,18 @@ void PostKeyPress(HWND window, UINT key, unsigned modifiers) {
     SetKeyboardState(state);
     const bool alt = (modifiers & kAlt) != 0;
     PostMessageA(window, alt ? WM_SYSKEYDOWN : WM_KEYDOWN, key, alt ? (1 << 29) : 0);
+}
+
+HGLOBAL MakeWideDrop(const std::string& file) {
+    const std::wstring names = Utf8ToWide(file) + L'\0' + L'\0';
+    HGLOBAL memory = GlobalAlloc(GHND, sizeof(DROPFILES) + names.size() * sizeof(wchar_t));
+    auto* drop = static_cast<DROPFILES*>(GlobalLock(memory));
+    drop->pFiles = sizeof(DROPFILES);
+    drop->fWide = TRUE;
+    std::memcpy(reinterpret_cast<char*>(drop) + sizeof(DROPFILES), names.data(),
+                names.size() * sizeof(wchar_t));
+    GlobalUnlock(memory);
+    return memory;
 }
 
 void FrmTest::SetUp() {

@@ -53,6 +53,9 @@ enum KeyModifiers : unsigned { kShift = 1, kControl = 2, kAlt = 4 };
 // modifiers held down; the message loop's handling then sees them held.
 void PostKeyPress(HWND window, UINT key, unsigned modifiers = 0);
 
+// A drop of one file as the shell hands it over: a wide name.
+HGLOBAL MakeWideDrop(const std::string& file);
+
 class FrmTest : public ::testing::Test {
   protected:
     void SetUp() override;

@@ -321,6 +321,8 @@ TEST_F(FrmTest, MenuHintsGoToTheStatusBar) {
         {IDM_FIND_PREVIOUS, "Finds the previous place of the text searched for"},
         {IDM_COPY, "Copies the selected text to the clipboard"},
         {IDM_SELECT_ALL, "Selects all text of the active tab"},
+        {IDM_RECENT_FIRST, "Shows this recently opened file again"},
+        {IDM_RECENT_LAST, "Shows this recently opened file again"},
     };
     HMENU menu = GetMenu(frm.Handle());
     for (const auto& row : rows) {
