@@ -1,7 +1,7 @@
-// Find in the active view through the system's Find dialog, with its real
-// controls: down and up, Match case and Whole word, F3 and Shift+F3 (also in
-// the dialog), the status text when nothing is found; on the Std tab, on the
-// cut Xml tab of a long file, and in UTF-8 and Windows-1252 documents.
+// Find in the active view through the system's Find dialog and its real
+// controls: down and up, Match case, Whole word, F3 and Shift+F3 (also in the
+// dialog), the status text when nothing is found; on the Std tab and on the
+// cut Xml tab of a long file, in UTF-8 and Windows-1252 documents.
 #include <windows.h>
 #include <dlgs.h>
 #include <richedit.h>
@@ -17,38 +17,29 @@
 namespace quillot {
 namespace {
 
-using test::FrmTest;
 using test::kControl;
 using test::kShift;
 
 constexpr LONG kNotFound = -1;
 
-// How a search is asked for.
-enum class Ask { DialogDown, DialogUp, F3, ShiftF3 };
-
+// A search and where the selection begins afterwards. The dialog searches
+// when `text` is given (Up, Match case, Whole word as given); otherwise F3,
+// or Shift+F3 for `up`, searches again.
 struct Step {
-    Ask ask;
-    const wchar_t* text;  // for the dialog
-    bool matchCase;
-    bool wholeWord;
-    LONG selected;  // where the selection begins afterwards; kNotFound: nothing found
+    const wchar_t* text;
+    bool up, matchCase, wholeWord;
+    LONG selected;  // kNotFound: the selection stays, the status bar says so
 };
 
-class FindTest : public FrmTest {
+class FindTest : public test::FrmTest {
   protected:
-    HWND Dialog() {
+    void Search(const std::wstring& text, bool up, bool matchCase, bool wholeWord) {
         if (!frm_->FindDialogHandle()) frm_->RunCommand(IDM_FIND);
-        return frm_->FindDialogHandle();
-    }
-
-    // The user types the text, sets the choices and presses Find Next.
-    void SearchInDialog(const std::wstring& text, bool down, bool matchCase, bool wholeWord) {
-        HWND dialog = Dialog();
-        ASSERT_NE(dialog, nullptr);
+        HWND dialog = frm_->FindDialogHandle();
         SetDlgItemTextW(dialog, edt1, text.c_str());
         CheckDlgButton(dialog, chx1, wholeWord ? BST_CHECKED : BST_UNCHECKED);
         CheckDlgButton(dialog, chx2, matchCase ? BST_CHECKED : BST_UNCHECKED);
-        CheckRadioButton(dialog, rad1, rad2, down ? rad2 : rad1);
+        CheckRadioButton(dialog, rad1, rad2, up ? rad1 : rad2);
         SendMessageW(dialog, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED),
                      reinterpret_cast<LPARAM>(GetDlgItem(dialog, IDOK)));
         Pump();
@@ -61,37 +52,26 @@ class FindTest : public FrmTest {
         return selection;
     }
 
-    // Runs the steps one after the other, each from where the one before
-    // left the selection.
-    void Run(const Step* steps, size_t count) {
+    template <size_t N>
+    void Run(const Step (&steps)[N]) {
         std::wstring searched;
-        for (size_t i = 0; i < count; ++i) {
+        for (size_t i = 0; i < N; ++i) {
             const Step& step = steps[i];
-            if (step.text) searched = step.text;
             const CHARRANGE before = Selection();
-            const HWND view = frm_->View(frm_->ActivePage()).Handle();
-            switch (step.ask) {
-                case Ask::DialogDown:
-                case Ask::DialogUp:
-                    SearchInDialog(searched, step.ask == Ask::DialogDown, step.matchCase,
-                                   step.wholeWord);
-                    break;
-                case Ask::F3:
-                    PressKey(view, VK_F3);
-                    break;
-                case Ask::ShiftF3:
-                    PressKey(view, VK_F3, kShift);
-                    break;
+            if (step.text) {
+                searched = step.text;
+                Search(searched, step.up, step.matchCase, step.wholeWord);
+            } else {
+                PressKey(frm_->View(frm_->ActivePage()).Handle(), VK_F3,
+                         step.up ? unsigned{kShift} : 0u);
             }
             const CHARRANGE after = Selection();
             if (step.selected == kNotFound) {
-                EXPECT_EQ(frm_->StatusText(), "\"" + WideToUtf8(searched) + "\" not found")
-                    << "step " << i;
-                EXPECT_EQ(after.cpMin, before.cpMin) << "step " << i;
+                EXPECT_EQ(frm_->StatusText(), "\"" + WideToUtf8(searched) + "\" not found") << i;
+                EXPECT_EQ(after.cpMin, before.cpMin) << i;
             } else {
-                EXPECT_EQ(after.cpMin, step.selected) << "step " << i;
-                EXPECT_EQ(after.cpMax - after.cpMin, static_cast<LONG>(searched.size()))
-                    << "step " << i;
+                EXPECT_EQ(after.cpMin, step.selected) << i;
+                EXPECT_EQ(after.cpMax - after.cpMin, static_cast<LONG>(searched.size())) << i;
             }
         }
     }
@@ -102,21 +82,18 @@ TEST_F(FindTest, StdTabDownUpCaseAndWholeWord) {
     const std::wstring text = frm.View(StandardPage).UnicodeText();
     const auto first = static_cast<LONG>(text.find(L"Th\u00fcring"));
     const auto second = static_cast<LONG>(text.find(L"Th\u00fcring", first + 1));
-    ASSERT_GE(first, 0);
     ASSERT_GT(second, first);
     ASSERT_EQ(text.find(L"Th\u00fcring", second + 1), std::wstring::npos);
-    const Step steps[] = {
-        {Ask::DialogDown, L"Th\u00fcring", false, false, first},
-        {Ask::F3, nullptr, false, false, second},
-        {Ask::F3, nullptr, false, false, kNotFound},  // no wrap-around
-        {Ask::ShiftF3, nullptr, false, false, first},
-        {Ask::DialogDown, L"th\u00fcring", true, false, kNotFound},
-        {Ask::DialogDown, L"th\u00fcring", false, false, second},
-        {Ask::DialogUp, L"Th\u00fcr", false, true, kNotFound},
-        {Ask::DialogUp, L"Th\u00fcr", false, false, first},
-    };
-    // Match case and Whole word of the last dialog search hold for F3.
-    Run(steps, std::size(steps));
+    Run({
+        {L"Th\u00fcring", false, false, false, first},
+        {nullptr, false, false, false, second},
+        {nullptr, false, false, false, kNotFound},  // no wrap-around
+        {nullptr, true, false, false, first},
+        {L"th\u00fcring", false, true, false, kNotFound},
+        {L"th\u00fcring", false, false, false, second},
+        {L"Th\u00fcr", true, false, true, kNotFound},
+        {L"Th\u00fcr", true, false, false, first},
+    });
 }
 
 TEST_F(FindTest, CutXmlTabOfALongFile) {
@@ -129,34 +106,24 @@ TEST_F(FindTest, CutXmlTabOfALongFile) {
     TFrm& frm = Open({documents_.Write("long.xml", lines)});
     frm.SelectPage(SourcePage);
     ASSERT_TRUE(frm.View(SourcePage).Filling());
-    // The view shows the first 5242 lines of 100 bytes; one view line is 99
-    // characters (CR LF is one).
-    const Step steps[] = {
-        {Ask::DialogDown, L"<Line>5241 ", false, false, 5241 * 99},
-        {Ask::DialogDown, L"<Line>5242 ", false, false, kNotFound},
-        {Ask::DialogUp, L"<line>1 ", false, false, 1 * 99},
-        {Ask::F3, nullptr, false, false, kNotFound},  // "<Line>1 " is on line 1 only
-        {Ask::DialogDown, L"<line>1", false, false, 10 * 99},
-        {Ask::ShiftF3, nullptr, false, false, 1 * 99},
-    };
-    Run(steps, std::size(steps));
+    // The tab shows 5242 lines, 99 characters each (CR LF is one).
+    Run({
+        {L"<Line>5241 ", false, false, false, 5241 * 99},
+        {L"<Line>5242 ", false, false, false, kNotFound},
+        {L"<line>1", true, false, false, 1999 * 99},
+        {nullptr, true, false, false, 1998 * 99},
+        {L"<line>1 ", true, false, false, 1 * 99},
+    });
     EXPECT_FALSE(frm.View(SourcePage).Filling());
 }
 
-TEST_F(FindTest, FindsTheTextOfUtf8AndWindows1252DocumentsAlike) {
-    const struct {
-        const char* kind;
-        std::string bytes;
-    } documents[] = {
-        {"UTF-8", "<Company_Name>Alex Th\xC3\xBCring</Company_Name>"},
-        {"Windows-1252", "<Company_Name>Alex Th\xFCring</Company_Name>"},
-    };
-    for (const auto& document : documents) {
-        TFrm& frm = Open({documents_.Write("thuering.xml", document.bytes)});
+TEST_F(FindTest, Utf8AndWindows1252DocumentsAlikeOnEveryTab) {
+    for (const std::string name : {"Th\xC3\xBCring", "Th\xFCring"}) {
+        TFrm& frm = Open({documents_.Write("t.xml", "<Company_Name>" + name + "</Company_Name>")});
         for (int32_t page : {StandardPage, AllFieldsPage, SourcePage}) {
             frm.SelectPage(page);
-            SearchInDialog(L"Th\u00fcring", true, true, true);
-            EXPECT_EQ(frm.View(page).SelectedText(), L"Th\u00fcring") << document.kind << page;
+            Search(L"Th\u00fcring", false, true, true);
+            EXPECT_EQ(frm.View(page).SelectedText(), L"Th\u00fcring") << name << page;
         }
     }
 }
@@ -166,7 +133,7 @@ TEST_F(FindTest, KeysInTheDialogAreItsOwnButF3AndShiftF3) {
     PressKey(frm.View(StandardPage).Handle(), 'F', kControl);
     const HWND dialog = frm.FindDialogHandle();
     ASSERT_NE(dialog, nullptr);
-    SearchInDialog(L"Th\u00fcring", true, false, false);
+    Search(L"Th\u00fcring", false, false, false);
     const LONG first = Selection().cpMin;
     const HWND edit = GetDlgItem(dialog, edt1);
     PressKey(edit, VK_F3);
@@ -174,10 +141,8 @@ TEST_F(FindTest, KeysInTheDialogAreItsOwnButF3AndShiftF3) {
     EXPECT_GT(second, first);
     PressKey(edit, VK_F3, kShift);
     EXPECT_EQ(Selection().cpMin, first);
-
     // Escape closes the dialog, not Quillot; F3 still searches for its text.
     PressKey(edit, VK_ESCAPE);
-    EXPECT_EQ(frm.FindDialogHandle(), nullptr);
     EXPECT_FALSE(IsWindow(dialog));
     ASSERT_NE(frm.Handle(), nullptr);
     PressKey(frm.View(StandardPage).Handle(), VK_F3);
