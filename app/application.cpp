@@ -47,18 +47,30 @@ void Application::SetMainWindow(HWND window, HACCEL accelerators) {
     accelerators_ = accelerators;
 }
 
+void Application::SetModelessDialog(HWND dialog, HACCEL accelerators) {
+    dialog_ = dialog;
+    dialogAccelerators_ = accelerators;
+}
+
 void Application::HandleOne(MSG& msg) {
     if (hook_) hook_(msg);
+    if (dialog_ && (msg.hwnd == dialog_ || IsChild(dialog_, msg.hwnd))) {
+        if (mainWindow_ && dialogAccelerators_ &&
+            TranslateAcceleratorW(mainWindow_, dialogAccelerators_, &msg)) {
+            return;
+        }
+        if (IsDialogMessageW(dialog_, &msg)) return;
+    }
     const bool forMainWindow =
         mainWindow_ && (msg.hwnd == mainWindow_ || IsChild(mainWindow_, msg.hwnd));
     if (forMainWindow && keyPreview_ && keyPreview_(msg)) return;
-    if (forMainWindow && accelerators_ && TranslateAcceleratorA(mainWindow_, accelerators_, &msg)) {
+    if (forMainWindow && accelerators_ && TranslateAcceleratorW(mainWindow_, accelerators_, &msg)) {
         return;
     }
     TranslateMessage(&msg);
     const MSG* outer = hooked_;
     hooked_ = &msg;
-    DispatchMessageA(&msg);
+    DispatchMessageW(&msg);
     hooked_ = outer;
 }
 
@@ -70,14 +82,14 @@ void Application::Minimize() {
 
 int Application::Run() {
     MSG msg;
-    while (GetMessageA(&msg, nullptr, 0, 0) > 0)
+    while (GetMessageW(&msg, nullptr, 0, 0) > 0)
         HandleOne(msg);
     return static_cast<int>(msg.wParam);
 }
 
 void Application::ProcessMessages() {
     MSG msg;
-    while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+    while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
         if (msg.message == WM_QUIT) {
             PostQuitMessage(static_cast<int>(msg.wParam));
             return;

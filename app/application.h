@@ -1,6 +1,8 @@
 // The application: a hidden top-level window that owns the main window and
 // carries the application title (the text in the task list), and the message
 // loop, which hands every message to the message hook before dispatching it.
+// The loop takes messages as UTF-16 ("W"), so that a character typed into a
+// Unicode window (the Find dialog's text) arrives as itself.
 #pragma once
 
 #include <windows.h>
@@ -39,6 +41,10 @@ class Application {
     }
     // The window whose accelerators the loop translates, and the table.
     void SetMainWindow(HWND window, HACCEL accelerators);
+    // A modeless dialog of the main window (none: nullptr). Keys typed in it
+    // are its own, but for those of `accelerators`, which go to the main
+    // window as its commands.
+    void SetModelessDialog(HWND dialog, HACCEL accelerators);
 
     // Minimises the application: the main window hides and the owner, which
     // stands for the program in the task list, is minimised. Restoring the
@@ -58,6 +64,8 @@ class Application {
     HWND hwnd_ = nullptr;
     HWND mainWindow_ = nullptr;
     HACCEL accelerators_ = nullptr;
+    HWND dialog_ = nullptr;
+    HACCEL dialogAccelerators_ = nullptr;
     std::function<void(const MSG&)> hook_;
     std::function<bool(const MSG&)> keyPreview_;
     // The message being dispatched by this loop already passed the hook.

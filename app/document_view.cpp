@@ -2,7 +2,9 @@
 
 #include <cstring>
 #include <string>
+#include <vector>
 
+#include "app/link_address.h"
 #include "reader/wide_text.h"
 #include "shell/system_library.h"
 
@@ -188,6 +190,24 @@ std::basic_string<Char> TextInCodePage(HWND hwnd, UINT codePage) {
     return text;
 }
 
+// The control detects addresses that begin with a scheme or "www." and
+// tells its parent of clicks on links.
+void DetectLinks(HWND control) {
+    SendMessageA(control, EM_AUTOURLDETECT, TRUE, 0);
+    const LRESULT events = SendMessageA(control, EM_GETEVENTMASK, 0, 0);
+    SendMessageA(control, EM_SETEVENTMASK, 0, events | ENM_LINK);
+}
+
+CHARRANGE Selection(HWND control) {
+    CHARRANGE selection = {};
+    SendMessageA(control, EM_EXGETSEL, 0, reinterpret_cast<LPARAM>(&selection));
+    return selection;
+}
+
+void Select(HWND control, CHARRANGE range) {
+    SendMessageA(control, EM_EXSETSEL, 0, reinterpret_cast<LPARAM>(&range));
+}
+
 }  // namespace
 
 bool LoadRichEditLibrary() {
@@ -216,6 +236,7 @@ HWND DocumentView::NewControl(HWND parent, int id) {
     SendMessageA(control, EM_SETTARGETDEVICE, 0, 0);
     // The view is read-only: nothing it is given can be undone.
     SendMessageA(control, EM_SETUNDOLIMIT, 0, 0);
+    if (links_) DetectLinks(control);
     SetPropA(control, kViewProperty, this);
     return control;
 }
@@ -386,7 +407,11 @@ bool DocumentView::StreamIn(WPARAM format, EDITSTREAMCALLBACK callback, DWORD_PT
     stream.pfnCallback = callback;
     SendMessageA(hwnd_, WM_SETREDRAW, FALSE, 0);
     SendMessageA(hwnd_, EM_STREAMIN, format, reinterpret_cast<LPARAM>(&stream));
-    if ((format & SF_RTF) == 0) FormatAll();
+    if ((format & SF_RTF) == 0) {
+        FormatAll();
+    } else if (links_) {
+        MarkEmailAddresses();
+    }
     SendMessageA(hwnd_, WM_SETREDRAW, TRUE, 0);
     InvalidateRect(hwnd_, nullptr, TRUE);
     return stream.dwError == 0;
@@ -435,6 +460,88 @@ std::string DocumentView::Text() const {
 
 std::wstring DocumentView::UnicodeText() const {
     return TextInCodePage<wchar_t>(hwnd_, kUnicodeCodePage);
+}
+
+// The control's character positions count every paragraph end as one
+// character, as its text without CR LF does.
+std::wstring DocumentView::TextOf(const CHARRANGE& range) const {
+    const std::wstring text = UnicodeText();
+    if (range.cpMin < 0 || range.cpMax <= range.cpMin) return std::wstring();
+    const auto begin = static_cast<size_t>(range.cpMin);
+    if (begin >= text.size()) return std::wstring();
+    return text.substr(begin, static_cast<size_t>(range.cpMax) - begin);
+}
+
+void DocumentView::EnableLinks() {
+    links_ = true;
+    if (hwnd_) DetectLinks(hwnd_);
+}
+
+void DocumentView::MarkEmailAddresses() {
+    const std::vector<TextSpan> addresses = FindBareEmailAddresses(UnicodeText());
+    if (addresses.empty()) return;
+    CHARFORMAT2A link = {};
+    link.cbSize = sizeof link;
+    link.dwMask = CFM_LINK;
+    link.dwEffects = CFE_LINK;
+    for (const TextSpan& address : addresses) {
+        const auto begin = static_cast<LONG>(address.begin);
+        Select(hwnd_, {begin, begin + static_cast<LONG>(address.length)});
+        SendMessageA(hwnd_, EM_SETCHARFORMAT, SCF_SELECTION, reinterpret_cast<LPARAM>(&link));
+    }
+    Select(hwnd_, {0, 0});
+}
+
+bool DocumentView::HasSelection() const {
+    const CHARRANGE selection = Selection(hwnd_);
+    return selection.cpMax != selection.cpMin;
+}
+
+std::wstring DocumentView::SelectedText() const {
+    const CHARRANGE selection = Selection(hwnd_);
+    if (selection.cpMax <= selection.cpMin) return std::wstring();
+    // Each paragraph end of the selection may become two units (CR LF).
+    std::wstring text(static_cast<size_t>(selection.cpMax - selection.cpMin) * 2 + 1, L'\0');
+    GETTEXTEX request = {};
+    request.cb = static_cast<DWORD>(text.size() * sizeof(wchar_t));
+    request.flags = GT_SELECTION | GT_USECRLF;
+    request.codepage = kUnicodeCodePage;
+    const LRESULT got = SendMessageA(hwnd_, EM_GETTEXTEX, reinterpret_cast<WPARAM>(&request),
+                                     reinterpret_cast<LPARAM>(text.data()));
+    text.resize(static_cast<size_t>(got > 0 ? got : 0));
+    return text;
+}
+
+void DocumentView::SelectAll() {
+    CompleteFill();
+    Select(hwnd_, {0, -1});
+}
+
+// The control searches the UTF-16 text it shows, whatever the file's encoding.
+bool DocumentView::Find(const std::wstring& text, bool down, bool matchCase, bool wholeWord) {
+    if (text.empty()) return false;
+    CompleteFill();
+    const CHARRANGE selection = Selection(hwnd_);
+    FINDTEXTEXW find = {};
+    // Backwards the search runs from cpMin down to cpMax.
+    find.chrg = down ? CHARRANGE{selection.cpMax, -1} : CHARRANGE{selection.cpMin, 0};
+    find.lpstrText = text.c_str();
+    const WPARAM flags =
+        (down ? FR_DOWN : 0) | (matchCase ? FR_MATCHCASE : 0) | (wholeWord ? FR_WHOLEWORD : 0);
+    if (SendMessageW(hwnd_, EM_FINDTEXTEXW, flags, reinterpret_cast<LPARAM>(&find)) < 0) {
+        return false;
+    }
+    Select(hwnd_, find.chrgText);
+    SendMessageA(hwnd_, EM_SCROLLCARET, 0, 0);
+    return true;
+}
+
+void DocumentView::CompleteFill() {
+    if (!Filling()) return;
+    fill_->pieceUnits = plainText_.size();
+    while (AppendPiece()) {
+    }
+    StopFill();
 }
 
 }  // namespace quillot

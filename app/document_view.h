@@ -59,6 +59,23 @@ class DocumentView {
     std::string Text() const;
     // The same as UTF-16, every character as itself.
     std::wstring UnicodeText() const;
+    // The text of the characters in the range, as UTF-16.
+    std::wstring TextOf(const CHARRANGE& range) const;
+
+    // Shows addresses as links that report clicks to the parent (EN_LINK):
+    // those the control detects itself (a scheme or "www." first) and, in
+    // every RTF file loaded from now on, the bare e-mail addresses.
+    void EnableLinks();
+
+    bool HasSelection() const;
+    // The selected text as shown, as UTF-16 with CR LF line ends.
+    std::wstring SelectedText() const;
+    void SelectAll();
+    // Selects the next place of the text after the selection (down) or the
+    // one before it, and scrolls it into view; false when there is none.
+    bool Find(const std::wstring& text, bool down, bool matchCase, bool wholeWord);
+    // Puts the rest of a plain text that is still going in into the view now.
+    void CompleteFill();
 
   private:
     // The progress of a plain text going in.
@@ -86,8 +103,11 @@ class DocumentView {
     void ApplyFont();
     // The font to the whole text in the view as it is now.
     void FormatAll();
+    // Marks the e-mail addresses that stand on their own as links.
+    void MarkEmailAddresses();
 
     HWND hwnd_ = nullptr;
+    bool links_ = false;
     bool hasBackground_ = false;
     COLORREF background_ = 0;
     bool hasFont_ = false;

@@ -62,6 +62,8 @@ TFrm::~TFrm() {
         DestroyWindow(hwnd_);
     }
     if (accelerators_) DestroyAcceleratorTable(accelerators_);
+    if (findAccelerators_) DestroyAcceleratorTable(findAccelerators_);
+    if (viewMenu_) DestroyMenu(viewMenu_);
     if (windowFont_) DeleteObject(windowFont_);
 }
 
@@ -82,6 +84,7 @@ TFrm* TFrm::Create(Application& application, const FrmEnvironment& environment) 
     }
     auto* frm = new TFrm(application, environment);
     frm->MainMenu = LoadMenuA(instance, MAKEINTRESOURCEA(IDR_MAINMENU));
+    frm->viewMenu_ = LoadMenuA(instance, MAKEINTRESOURCEA(IDR_VIEWMENU));
     StartupMark("window class and menu");
     // At the designed placement for the system DPI; FormCreate places the
     // window for its own DPI.
@@ -96,6 +99,7 @@ TFrm* TFrm::Create(Application& application, const FrmEnvironment& environment) 
     }
     StartupMark("main window created");
     frm->accelerators_ = LoadAcceleratorsA(instance, MAKEINTRESOURCEA(IDR_ACCELERATORS));
+    frm->findAccelerators_ = LoadAcceleratorsA(instance, MAKEINTRESOURCEA(IDR_FIND_ACCELERATORS));
     application.SetMainWindow(hwnd, frm->accelerators_);
     application.SetKeyPreview([frm](const MSG& msg) {
         return msg.message == WM_KEYDOWN && frm->FormKeyDown(msg.wParam);
@@ -228,6 +232,8 @@ RECT TFrm::ViewRect() const {
 bool TFrm::EnsureView(int32_t page) {
     DocumentView& view = views_[page];
     if (view.Handle()) return true;
+    // The reports' addresses open with a click; the Xml tab shows the file as it is.
+    if (page == StandardPage || page == AllFieldsPage || page == CheckPage) view.EnableLinks();
     if (!view.Create(hwnd_, kFirstViewId + page)) return false;
     view.SetBackground(bgndColor);
     if (page == SourcePage) ApplySourceFont();
@@ -299,6 +305,16 @@ bool TFrm::MenuHasItem(int commandId) const {
     return GetMenuState(MainMenu, commandId, MF_BYCOMMAND) != static_cast<UINT>(-1);
 }
 
+HMENU TFrm::SubMenuOf(UINT command) const {
+    for (int i = 0; i < GetMenuItemCount(MainMenu); ++i) {
+        HMENU popup = GetSubMenu(MainMenu, i);
+        if (popup && GetMenuState(popup, command, MF_BYCOMMAND) != static_cast<UINT>(-1)) {
+            return popup;
+        }
+    }
+    return nullptr;
+}
+
 void TFrm::RunCommand(int commandId) {
     switch (commandId) {
         case IDM_FILE_OPEN:
@@ -355,7 +371,25 @@ void TFrm::RunCommand(int commandId) {
         case IDM_BACKGROUND_COLOR:
             Guarded([this] { mnFmtBackgroundClick(); });
             break;
+        case IDM_COPY:
+            EditCopy();
+            break;
+        case IDM_SELECT_ALL:
+            EditSelectAll();
+            break;
+        case IDM_FIND:
+            EditFind();
+            break;
+        case IDM_FIND_NEXT:
+            EditFindNext();
+            break;
+        case IDM_FIND_PREVIOUS:
+            EditFindPrevious();
+            break;
         default:
+            if (commandId >= IDM_RECENT_FIRST && commandId <= IDM_RECENT_LAST) {
+                Guarded([this, commandId] { OpenRecentFile(commandId - IDM_RECENT_FIRST); });
+            }
             break;
     }
 }
@@ -372,7 +406,7 @@ void TFrm::FileOpen() {
     request.defaultExt = "xml";
     request.filter = "XML Pad files (*.xml)|*.xml|Xml PAD files (*.pad)|*.pad|All files (*.*)|*.*";
     if (!dialogs_.OpenFile(hwnd_, request)) return;
-    LoadDocument(request.fileNameBuffer, true);
+    OpenDocument(request.fileNameBuffer);
 }
 
 void TFrm::mnPreferencesClick() {
@@ -491,10 +525,16 @@ void TFrm::OnNotify(const NMHDR& header) {
     if (header.hwndFrom == PageControl1 && header.code == TCN_SELCHANGE) {
         const LRESULT tab = SendMessageA(PageControl1, TCM_GETCURSEL, 0, 0);
         SelectPage(static_cast<int32_t>(tab) + 1);
+    } else if (header.code == EN_LINK && header.hwndFrom == views_[activePage_].Handle()) {
+        OnLink(reinterpret_cast<const ENLINK&>(header));
     }
 }
 
 LRESULT TFrm::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == FindDialog::Message()) {
+        OnFindMessage(lParam);
+        return 0;
+    }
     switch (message) {
         case WM_CREATE:
             return CreateControls() ? 0 : -1;
@@ -522,6 +562,12 @@ LRESULT TFrm::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         case WM_MENUSELECT:
             OnMenuSelect(LOWORD(wParam), HIWORD(wParam), reinterpret_cast<HMENU>(lParam));
             return 0;
+        case WM_INITMENUPOPUP:
+            OnInitMenuPopup(reinterpret_cast<HMENU>(wParam));
+            return 0;
+        case WM_CONTEXTMENU:
+            if (OnContextMenu(reinterpret_cast<HWND>(wParam), lParam)) return 0;
+            break;
         case WM_DROPFILES:
             Guarded([this, wParam] { FormDropFiles(reinterpret_cast<HDROP>(wParam)); });
             return 0;
@@ -545,6 +591,7 @@ LRESULT TFrm::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
                                "so no report can be shown.");
             return 0;
         case WM_DESTROY:
+            application_.SetModelessDialog(nullptr, nullptr);
             application_.SetMainWindow(nullptr, nullptr);
             if (environment_.endsMessageLoop) PostQuitMessage(0);
             return 0;

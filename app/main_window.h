@@ -3,6 +3,7 @@
 #pragma once
 
 #include <windows.h>
+#include <richedit.h>
 
 #include <cstdint>
 #include <exception>
@@ -12,9 +13,12 @@
 
 #include "app/application.h"
 #include "app/background_work.h"
+#include "app/document_rendering.h"
 #include "app/document_view.h"
 #include "app/frm_dialogs.h"
+#include "app/recent_files.h"
 #include "app/report_font.h"
+#include "shell/find_dialog.h"
 
 namespace quillot {
 
@@ -46,6 +50,9 @@ struct FrmEnvironment {
     bool endsMessageLoop = true;
     // Called where the end of the session ends a real run, just before.
     std::function<void()> sessionEnds;
+    // Opens a link's address (UTF-8, one the program opens); empty: the
+    // shell's "open".
+    std::function<void(HWND owner, const std::string& address)> openAddress;
 };
 
 // Page indices of PageControl1; page 0 has no tab, the others have one each,
@@ -74,6 +81,9 @@ class TFrm {
 
     // The document road.
     void LoadDocument(const std::string& fileName, bool read);
+    // LoadDocument for a file that the user named (command line, drop, File,
+    // Open..., hand-over, recent list): it also heads the recent list.
+    void OpenDocument(const std::string& fileName);
     void UpdateCaptionAndStatus(const std::string& fileName);
     void PageControl1Change();
     std::string ResolveCommandLineFile(const std::string& argument) const;
@@ -96,6 +106,17 @@ class TFrm {
     void XMLcolor1Click();
     void mnFmtBackgroundClick();
     void mnViewStatusBarClick();
+
+    // The Edit menu; Copy and Select All are the views' context menu too.
+    void EditCopy();
+    void EditSelectAll();
+    void EditFind();
+    void EditFindNext();
+    void EditFindPrevious();
+
+    // The recent files of the File menu.
+    void OpenRecentFile(size_t index);
+    const std::vector<std::string>& RecentFileList() const { return recentFiles_.Files(); }
 
     // Other commands and form events.
     void FileOpen();
@@ -126,6 +147,10 @@ class TFrm {
     std::string Caption() const;  // UTF-8
     bool IsMenuItemChecked(int commandId) const;
     bool MenuHasItem(int commandId) const;
+    // The open Find dialog, or nullptr.
+    HWND FindDialogHandle() const { return find_.Handle(); }
+    // The context menu of the views.
+    HMENU ViewMenu() const { return GetSubMenu(viewMenu_, 0); }
 
     // The fields and display settings of the window.
     std::string fDest;
@@ -150,6 +175,7 @@ class TFrm {
     // Reads the document and writes its reports; a large document while the
     // window goes on repainting (see BackgroundWork).
     void ReadAndRender(const std::string& fileName);
+    void EndRendering(const DocumentRendering& rendering, const std::string& fileName);
     // Hides the window at once and closes it when the document being read is in.
     void CloseAfterLoad();
     void SetActivePage(int32_t page);
@@ -161,6 +187,11 @@ class TFrm {
     // The program's folder + "Quillot.chm".
     std::string HelpFile() const;
     void SetStatusBarVisible(bool visible);
+    // The File menu's recent items, as the list holds them.
+    void UpdateRecentMenu();
+    // The pop-up menu of the menu bar that holds the command.
+    HMENU SubMenuOf(UINT command) const;
+    void FindInActiveView(const FindDialog::Search& search);
     void ApplyPlacement(int left, int top, int width, int height);
     void RememberNormalRect();
     // Runs a handler; a failure shows its text in a message box and the
@@ -178,6 +209,10 @@ class TFrm {
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
     void OnMenuSelect(UINT item, UINT flags, HMENU menu);
     void OnNotify(const NMHDR& header);
+    void OnLink(const ENLINK& link);
+    void OnFindMessage(LPARAM lParam);
+    bool OnContextMenu(HWND source, LPARAM position);
+    void OnInitMenuPopup(HMENU menu);
     bool OnClose();
     void OnEndSession(bool ending);
     void EndForSession();
@@ -192,6 +227,8 @@ class TFrm {
     HWND PageControl1 = nullptr;
     HMENU MainMenu = nullptr;
     HACCEL accelerators_ = nullptr;
+    HACCEL findAccelerators_ = nullptr;
+    HMENU viewMenu_ = nullptr;
     HFONT windowFont_ = nullptr;  // of the status bar and the tabs
     UINT dpi_ = 96;               // the window's DPI, which its own sizes follow
     // RichEdit1 (summary), RichEdit4 (Std), RichEdit2 (All), RichEdit3 (Xml),
@@ -216,6 +253,11 @@ class TFrm {
     // The settings were saved for the end of the session while a load was
     // under way; the close that follows the load saves nothing more.
     bool savedForSessionEnd_ = false;
+    FindDialog find_;
+    RecentFiles recentFiles_;
+    // The link that the left mouse button went down on; a click opens it
+    // when the button comes up on the same link.
+    CHARRANGE pressedLink_ = {-1, -1};
 };
 
 }  // namespace quillot

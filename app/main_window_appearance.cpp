@@ -1,6 +1,7 @@
 // Appearance and window settings of the main window: the report font and the
 // colours of the Format menu, the status bar, and their persistence in the
-// sections "Main" and "Main Window" of the INI file.
+// sections "Main" and "Main Window" of the INI file, with the recent files
+// in section "Recent".
 #include <algorithm>
 #include <string>
 
@@ -80,6 +81,9 @@ void TFrm::LoadSaveSettings(int32_t mode) {
         if (mode == ReadMode) ApplyPlacement(left, top, width, height);
     }
     if (mode == ReadMode) startMaximized_ = maximized;
+
+    recentFiles_.LoadSave(mode);
+    if (mode == ReadMode) UpdateRecentMenu();
     EndSection(4);
 }
 

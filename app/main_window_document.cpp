@@ -9,26 +9,19 @@
 #include <utility>
 #include <vector>
 
-#include "app/background_work.h"
+#include "app/document_rendering.h"
 #include "app/folder_list.h"
 #include "app/main_window.h"
 #include "app/report_cleanup.h"
 #include "app/report_folder.h"
 #include "app/start_lock.h"
 #include "app/startup_marks.h"
-#include "reader/field_extractor.h"
 #include "reader/file_system.h"
-#include "reader/line_splitter.h"
 #include "reader/pad_document.h"
 #include "reader/text_util.h"
 #include "reader/vocabulary.h"
 #include "reader/wide_text.h"
-#include "report/all_fields_view.h"
-#include "report/check_view.h"
-#include "report/report_file.h"
 #include "report/report_settings.h"
-#include "report/standard_view.h"
-#include "report/summary_view.h"
 #include "resources/resource.h"
 #include "settings/settings_store.h"
 #include "settings/stored_name.h"
@@ -44,17 +37,6 @@ namespace {
 // The report file shown on each page; the Xml page shows the document.
 const char* const kPageReports[PageCount] = {SummaryReportName, StandardReportName,
                                              AllFieldsReportName, nullptr, CheckReportName};
-
-// The writers of a rendering, in their order (the Summary view relies on the
-// reader's state as the Standard view leaves it), with the file each writes.
-struct ReportWriter {
-    const char* name;
-    void (*write)(const ReportSettings&);
-};
-const ReportWriter kReportWriters[] = {{AllFieldsReportName, WriteAllFieldsView},
-                                       {StandardReportName, WriteStandardView},
-                                       {SummaryReportName, WriteSummaryView},
-                                       {CheckReportName, WriteCheckReport}};
 
 // Documents from this size on are read and rendered while the window goes on
 // repainting; smaller ones take too little time to be worth a thread.
@@ -79,7 +61,7 @@ void TFrm::FormPaint() {
     if (!FirstPaintPending) return;
     if (!DevMode) {
         // The trace items and the separator before them exist in developer mode only.
-        HMENU view = GetSubMenu(MainMenu, 1);
+        HMENU view = SubMenuOf(IDM_DBG_ON);
         const int separator = GetMenuItemCount(view) - 3;
         DeleteMenu(view, IDM_DBG_CLR, MF_BYCOMMAND);
         DeleteMenu(view, IDM_DBG_ON, MF_BYCOMMAND);
@@ -101,7 +83,7 @@ void TFrm::FormPaint() {
         if (!args.empty()) {
             const std::string resolved = ResolveCommandLineFile(args[0]);
             if (!resolved.empty()) {
-                LoadDocument(resolved, true);
+                OpenDocument(resolved);
             } else {
                 LoadDocument(args[0], false);
             }
@@ -149,72 +131,34 @@ void TFrm::ReadAndRender(const std::string& fileName) {
     settings.labelColor = labelColor;
     settings.contentColor = contentColor;
     settings.currentFilePath = fileName;
-    bool read = false;
-    size_t written = 0;
-    const auto work = [&] {
-        ReadSourceLines(fileName);
-        ExtractPadFields();
-        read = true;
-        StartupMark("document read");
-        if (settings.folder.empty()) return;
-        for (const ReportWriter& writer : kReportWriters) {
-            writer.write(settings);
-            ++written;
+    DocumentRendering rendering(std::move(settings));
+    try {
+        if (!FirstPaintPending && IsLargeFile(fileName)) {
+            WorkerRendering(rendering).Run(background_, hwnd_, [this] { CloseAfterLoad(); });
+        } else {
+            rendering.Run();
         }
-    };
-    // What the road has done so far, told to the window.
-    const auto account = [&] {
-        if (!read) return;
+    } catch (...) {
+        EndRendering(rendering, fileName);
+        throw;
+    }
+    EndRendering(rendering, fileName);
+    if (!TempFolder.empty()) {
+        reportsCurrent_ = true;
+        StartupMark("reports written");
+    }
+}
+
+// What the road has done, told to the window, however it ended; a close
+// asked for meanwhile goes ahead now.
+void TFrm::EndRendering(const DocumentRendering& rendering, const std::string& fileName) {
+    if (rendering.Read()) {
         CurrentFilePath = fileName;
         // Until a rendering of this document is complete, the report files on
         // disk belong to no document the window shows.
         reportsCurrent_ = false;
-        for (size_t i = 0; i < written; ++i)
-            NoteReportWritten(TempFolder + kReportWriters[i].name);
-    };
-    try {
-        if (!FirstPaintPending && IsLargeFile(fileName)) {
-            // The worker reads into a document of its own, which this
-            // thread takes over at the end of the road, wherever it ends.
-            // (Where no worker could be started the work runs on this thread,
-            // whose tables stay.)
-            DocumentState document;
-            const DWORD windowThread = GetCurrentThreadId();
-            const auto onWorker = [&] {
-                const auto handOver = [&document, windowThread] {
-                    document = TakeCurrentDocument();
-                    if (GetCurrentThreadId() == windowThread) return;
-                    ReleaseThreadReportCache();
-                    ReleaseThreadDocument();
-                };
-                try {
-                    work();
-                } catch (...) {
-                    handOver();
-                    throw;
-                }
-                handOver();
-            };
-            try {
-                background_.Run(onWorker, hwnd_, [this] { CloseAfterLoad(); });
-            } catch (...) {
-                PutCurrentDocument(std::move(document));
-                throw;
-            }
-            PutCurrentDocument(std::move(document));
-        } else {
-            work();
-        }
-    } catch (...) {
-        account();
-        if (closeAfterLoad_) PostMessageA(hwnd_, WM_CLOSE, 0, 0);
-        closeAfterLoad_ = false;
-        throw;
-    }
-    account();
-    if (!TempFolder.empty()) {
-        reportsCurrent_ = true;
-        StartupMark("reports written");
+        for (const std::string& report : rendering.WrittenReports())
+            NoteReportWritten(report);
     }
     if (closeAfterLoad_) PostMessageA(hwnd_, WM_CLOSE, 0, 0);
     closeAfterLoad_ = false;
@@ -309,7 +253,7 @@ void TFrm::ReceiveHandOver(const MSG& message) {
         BeginSection("", "Main", ReadMode);
         name = FileNameFromStored(ExchangeString("fName", "??.xml"));
     }
-    Guarded([this, &name] { LoadDocument(name, true); });
+    Guarded([this, &name] { OpenDocument(name); });
 }
 
 // The whole name of the first dropped file; further files are ignored.
@@ -320,7 +264,7 @@ void TFrm::FormDropFiles(HDROP drop) {
     DragFinish(drop);
     const std::string name = WideToUtf8(wide);
     SetForegroundWindow(hwnd_);
-    LoadDocument(name, true);
+    OpenDocument(name);
 }
 
 }  // namespace quillot

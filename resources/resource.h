@@ -33,11 +33,24 @@
 #define IDM_BACKGROUND_COLOR 40016
 #define IDM_HELP 40017
 #define IDM_ABOUT 40018
+#define IDM_FIND 40019
+#define IDM_FIND_NEXT 40020
+#define IDM_FIND_PREVIOUS 40021
+#define IDM_COPY 40022
+#define IDM_SELECT_ALL 40023
+// The recent files of the File menu, most recent first, and the separator
+// below them; the items exist only while the list holds files.
+#define IDM_RECENT_FIRST 40024
+#define IDM_RECENT_LAST 40031
+#define IDM_RECENT_SEPARATOR 40032
 
 // The status-bar hint of menu command IDM_x is string IDS_HINT_BASE + (IDM_x - IDM_FIRST).
 #define IDM_FIRST 40001
 #define IDS_HINT_BASE 3001
 
-// The main window's menu and accelerator table.
+// The main window's menu and accelerator table, the context menu of its
+// views, and the keys of the main window that work in the Find dialog too.
 #define IDR_MAINMENU 101
 #define IDR_ACCELERATORS 102
+#define IDR_VIEWMENU 103
+#define IDR_FIND_ACCELERATORS 104

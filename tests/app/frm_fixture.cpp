@@ -1,9 +1,13 @@
 #include "tests/app/frm_fixture.h"
 
 #include <commctrl.h>
+#include <shlobj.h>
+
+#include <cstring>
 
 #include "app/folder_list.h"
 #include "reader/pad_document.h"
+#include "reader/wide_text.h"
 #include "settings/settings_store.h"
 #include "shell/display_scale.h"
 #include "trace/trace_log.h"
@@ -57,6 +61,28 @@ void ScriptedDialogs::ShowAbout(HWND, const std::string& line1, const std::strin
     aboutLines = {line1, line2, line3};
 }
 
+void PostKeyPress(HWND window, UINT key, unsigned modifiers) {
+    BYTE state[256] = {};
+    if (modifiers & kShift) state[VK_SHIFT] = 0x80;
+    if (modifiers & kControl) state[VK_CONTROL] = 0x80;
+    if (modifiers & kAlt) state[VK_MENU] = 0x80;
+    SetKeyboardState(state);
+    const bool alt = (modifiers & kAlt) != 0;
+    PostMessageA(window, alt ? WM_SYSKEYDOWN : WM_KEYDOWN, key, alt ? (1 << 29) : 0);
+}
+
+HGLOBAL MakeWideDrop(const std::string& file) {
+    const std::wstring names = Utf8ToWide(file) + L'\0' + L'\0';
+    HGLOBAL memory = GlobalAlloc(GHND, sizeof(DROPFILES) + names.size() * sizeof(wchar_t));
+    auto* drop = static_cast<DROPFILES*>(GlobalLock(memory));
+    drop->pFiles = sizeof(DROPFILES);
+    drop->fWide = TRUE;
+    std::memcpy(reinterpret_cast<char*>(drop) + sizeof(DROPFILES), names.data(),
+                names.size() * sizeof(wchar_t));
+    GlobalUnlock(memory);
+    return memory;
+}
+
 void FrmTest::SetUp() {
     static const bool commonControls = [] {
         RequestPerMonitorDpiAwareness();  // as Quillot.exe does at its start
@@ -92,6 +118,9 @@ TFrm& FrmTest::Open(std::vector<std::string> arguments) {
     environment.dialogs = &dialogs_;
     environment.endsMessageLoop = false;
     environment.sessionEnds = sessionEnds_;
+    environment.openAddress = [this](HWND, const std::string& address) {
+        openedAddresses_.push_back(address);
+    };
     frm_.reset(TFrm::Create(*application_, environment));
     EXPECT_NE(frm_, nullptr);
     Pump();
@@ -105,6 +134,13 @@ void FrmTest::Close() {
 
 void FrmTest::Pump() {
     if (application_) application_->ProcessMessages();
+}
+
+void FrmTest::PressKey(HWND window, UINT key, unsigned modifiers) {
+    PostKeyPress(window, key, modifiers);
+    Pump();
+    BYTE clear[256] = {};
+    SetKeyboardState(clear);
 }
 
 std::string FrmTest::IniValue(const std::string& section, const std::string& key) const {

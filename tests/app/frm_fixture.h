@@ -46,6 +46,16 @@ class ScriptedDialogs : public FrmDialogs {
     std::vector<std::string> aboutLines;
 };
 
+// Modifier keys held down while a key is pressed.
+enum KeyModifiers : unsigned { kShift = 1, kControl = 2, kAlt = 4 };
+
+// Posts a press of the key to the window, as the keyboard would, with the
+// modifiers held down; the message loop's handling then sees them held.
+void PostKeyPress(HWND window, UINT key, unsigned modifiers = 0);
+
+// A drop of one file as the shell hands it over: a wide name.
+HGLOBAL MakeWideDrop(const std::string& file);
+
 class FrmTest : public ::testing::Test {
   protected:
     void SetUp() override;
@@ -56,6 +66,8 @@ class FrmTest : public ::testing::Test {
     // Closes the window as the close box does and handles what follows.
     void Close();
     void Pump();
+    // Presses the key in the window and handles what follows.
+    void PressKey(HWND window, UINT key, unsigned modifiers = 0);
 
     std::string IniPath() const { return folder_.File("Quillot.ini"); }
     std::string IniValue(const std::string& section, const std::string& key) const;
@@ -69,6 +81,7 @@ class FrmTest : public ::testing::Test {
     std::string reportFolder_ = temp_.Path();  // the folder the window is given for its reports
     ScriptedDialogs dialogs_;
     std::function<void()> sessionEnds_;  // where a real run would end at the end of the session
+    std::vector<std::string> openedAddresses_;  // what the window handed the shell to open
     std::unique_ptr<Application> application_;
     std::unique_ptr<TFrm> frm_;
 };

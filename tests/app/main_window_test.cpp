@@ -316,6 +316,13 @@ TEST_F(FrmTest, MenuHintsGoToTheStatusBar) {
         {IDM_BACKGROUND_COLOR, "Selects the backgound color to use"},
         {IDM_HELP, "Displays help topics"},
         {IDM_ABOUT, "Display program information, version number and copyright"},
+        {IDM_FIND, "Finds a text in the active tab"},
+        {IDM_FIND_NEXT, "Finds the next place of the text searched for"},
+        {IDM_FIND_PREVIOUS, "Finds the previous place of the text searched for"},
+        {IDM_COPY, "Copies the selected text to the clipboard"},
+        {IDM_SELECT_ALL, "Selects all text of the active tab"},
+        {IDM_RECENT_FIRST, "Shows this recently opened file again"},
+        {IDM_RECENT_LAST, "Shows this recently opened file again"},
     };
     HMENU menu = GetMenu(frm.Handle());
     for (const auto& row : rows) {
@@ -353,7 +360,7 @@ TEST_F(FrmTest, TraceItemsExistInDeveloperModeOnly) {
     EXPECT_FALSE(frm.MenuHasItem(IDM_DBG_ON));
     EXPECT_FALSE(frm.MenuHasItem(IDM_DBG_CLR));
     EXPECT_TRUE(frm.MenuHasItem(IDM_REFRESH));
-    HMENU view = GetSubMenu(GetMenu(frm.Handle()), 1);
+    HMENU view = GetSubMenu(GetMenu(frm.Handle()), 2);
     EXPECT_EQ(GetMenuItemCount(view), 7);  // Status Bar, separator, five folder commands
 
     DevMode = true;

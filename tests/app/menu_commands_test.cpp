@@ -11,25 +11,15 @@ namespace quillot {
 namespace {
 
 using test::FrmTest;
+using test::kAlt;
+using test::kShift;
 
 constexpr const char* kPad = "<Program_Name>Menu Probe</Program_Name>";
 
-// Sends the key through the message loop, as the keyboard would.
-void PressKey(HWND window, UINT key, bool shift = false, bool alt = false) {
-    BYTE state[256] = {};
-    if (shift) state[VK_SHIFT] = 0x80;
-    if (alt) state[VK_MENU] = 0x80;
-    SetKeyboardState(state);
-    PostMessageA(window, alt ? WM_SYSKEYDOWN : WM_KEYDOWN, key, alt ? (1 << 29) : 0);
-}
-
 class MenuCommandsTest : public FrmTest {
   public:
-    void Key(UINT key, bool shift = false, bool alt = false) {
-        PressKey(frm_->View(frm_->ActivePage()).Handle(), key, shift, alt);
-        Pump();
-        BYTE clear[256] = {};
-        SetKeyboardState(clear);
+    void Key(UINT key, unsigned modifiers = 0) {
+        PressKey(frm_->View(frm_->ActivePage()).Handle(), key, modifiers);
     }
 };
 
@@ -98,14 +88,14 @@ TEST_F(MenuCommandsTest, ShortcutsReachTheirCommands) {
     EXPECT_EQ(CurrentFilePath, documents_.File("c.xml"));
     Key(VK_F7);
     EXPECT_EQ(CurrentFilePath, documents_.File("b.xml"));
-    Key(VK_F7, true);
+    Key(VK_F7, kShift);
     EXPECT_EQ(CurrentFilePath, documents_.File("a.xml"));
-    Key(VK_F8, true);
+    Key(VK_F8, kShift);
     EXPECT_EQ(CurrentFilePath, documents_.File("c.xml"));
     documents_.Write("d.xml", kPad);
     Key(VK_F5);
     EXPECT_EQ(frm_->StatusText(), "2 of 4 files");
-    Key('X', false, true);
+    Key('X', kAlt);
     EXPECT_EQ(frm_->Handle(), nullptr);
 }
 
@@ -116,15 +106,15 @@ TEST_F(MenuCommandsTest, EveryWayOfEndingSavesTheSettingsOnce) {
     } ways[] = {
         {"E&xit",
          [](MenuCommandsTest&, HWND main, HWND) { PostMessageA(main, WM_COMMAND, IDM_EXIT, 0); }},
-        {"Alt+X", [](MenuCommandsTest& test, HWND, HWND) { test.Key('X', false, true); }},
+        {"Alt+X", [](MenuCommandsTest& test, HWND, HWND) { test.Key('X', kAlt); }},
         {"Escape", [](MenuCommandsTest& test, HWND, HWND) { test.Key(VK_ESCAPE); }},
         {"close box", [](MenuCommandsTest&, HWND main,
                          HWND) { PostMessageA(main, WM_SYSCOMMAND, SC_CLOSE, 0); }},
-        {"Alt+F4", [](MenuCommandsTest& test, HWND, HWND) { test.Key(VK_F4, false, true); }},
+        {"Alt+F4", [](MenuCommandsTest& test, HWND, HWND) { test.Key(VK_F4, kAlt); }},
         {"task bar", [](MenuCommandsTest&, HWND,
                         HWND owner) { PostMessageA(owner, WM_SYSCOMMAND, SC_CLOSE, 0); }},
         {"Alt+F4 on the owner",
-         [](MenuCommandsTest&, HWND, HWND owner) { PressKey(owner, VK_F4, false, true); }},
+         [](MenuCommandsTest&, HWND, HWND owner) { test::PostKeyPress(owner, VK_F4, kAlt); }},
         {"end of session",
          [](MenuCommandsTest&, HWND main, HWND owner) {
              // As Windows does: every top-level window is asked, then told.

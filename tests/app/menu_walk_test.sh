@@ -1,8 +1,10 @@
 #!/bin/sh
 # Walks Quillot's menus with the keyboard, as a user would: a copy of
 # Quillot.exe opens a real PAD file, every dialog of the menus is opened and
-# closed again, the folder keys and the status-bar toggle are used, and Escape
-# closes the window. Exit code 0 and the saved settings are checked.
+# closed again (Escape in the Find dialog closes only the dialog), the file is
+# opened again from the recent list, the folder keys and the status-bar
+# toggle are used, and Escape closes the window. Exit code 0 and the saved
+# settings are checked.
 #   menu_walk_test.sh WINE_RUN PREFIX QUILLOT_EXE PAD_FILE
 # WINE_RUN is cmake/wine-run.sh, PREFIX the tree's Wine prefix. Runs inside
 # the Wine session of the tests (DISPLAY set).
@@ -79,6 +81,22 @@ open_and_close '^Colou?r$' 'alt+o b' 'Escape'
 open_and_close '^About Quillot$' 'alt+h a' 'Return'
 open_and_close '^About Quillot$' 'alt+h a' 'Escape'
 open_and_close '^Help for Quillot$' 'F1' 'alt+F4'
+open_and_close '^Find$' 'alt+e f' 'Escape'
+open_and_close '^Find$' 'ctrl+f' 'Escape'
+kill -0 "$PID" 2>/dev/null || fail "Escape in the Find dialog closed Quillot"
+
+# F8 shows the next file of the folder, which the recent list does not
+# take; File, 1 shows the first file again.
+focus_main
+xdotool key --delay 150 F8
+sleep 1
+[ "$(xdotool getwindowname "$MAIN")" != "Quillot - $(basename "$PAD")" ] || fail "F8 showed no other file"
+focus_main
+xdotool key --delay 150 alt+f 1
+sleep 1
+NAME=$(xdotool getwindowname "$MAIN")
+[ "$NAME" = "Quillot - $(basename "$PAD")" ] || fail "caption after File, 1 is '$NAME'"
+echo "ok: File, 1 opens the recent file"
 
 focus_main
 xdotool key --delay 150 F8 F7 shift+F8 shift+F7 F5 alt+v b
@@ -95,4 +113,5 @@ INI="$WORK/Quillot.ini"
 [ -f "$INI" ] || fail "no settings written"
 grep -q '^StsBar=0' "$INI" || fail "status bar toggle not saved: $(cat "$INI")"
 grep -q '^CurTab=1' "$INI" || fail "tab not saved"
+grep -q "^File1=Z:.*$(basename "$PAD")" "$INI" || fail "recent file not saved: $(cat "$INI")"
 echo "ok: closed with Escape, exit code 0, settings written"

@@ -4,7 +4,6 @@
 // commands, and stay apart where the single-byte calls would make two names
 // one.
 #include <windows.h>
-#include <shlobj.h>
 
 #include <gtest/gtest.h>
 
@@ -32,19 +31,6 @@ const std::string kTwin = "Программы.xml";
 
 std::string Pad(const std::string& program) {
     return "<Program_Name>" + program + "</Program_Name>";
-}
-
-// A drop of one file as the shell hands it over: wide names.
-HGLOBAL MakeWideDrop(const std::string& file) {
-    const std::wstring names = Utf8ToWide(file) + L'\0' + L'\0';
-    HGLOBAL memory = GlobalAlloc(GHND, sizeof(DROPFILES) + names.size() * sizeof(wchar_t));
-    auto* drop = static_cast<DROPFILES*>(GlobalLock(memory));
-    drop->pFiles = sizeof(DROPFILES);
-    drop->fWide = TRUE;
-    memcpy(reinterpret_cast<char*>(drop) + sizeof(DROPFILES), names.data(),
-           names.size() * sizeof(wchar_t));
-    GlobalUnlock(memory);
-    return memory;
 }
 
 std::wstring WideCaption(HWND window) {
@@ -86,7 +72,7 @@ TEST_F(UnicodeNamesTest, EveryWayInCarriesTheExactName) {
         {"drop",
          [this](const std::string& path) {
              SendMessageA(Open().Handle(), WM_DROPFILES,
-                          reinterpret_cast<WPARAM>(MakeWideDrop(path)), 0);
+                          reinterpret_cast<WPARAM>(test::MakeWideDrop(path)), 0);
          }},
         {"open dialog",
          [this](const std::string& path) {
