@@ -12,6 +12,7 @@
 
 #include "shell/display_scale.h"
 #include "tests/app/frm_fixture.h"
+#include "tests/app/process_window.h"
 #include "tests/app/scale_record.h"
 #include "tests/shell/dialog_driver.h"
 #include "tests/shell/dialog_layout.h"
@@ -208,25 +209,6 @@ TEST_F(DisplayScalingTest, ScaledSizeKeepsTheClientAreaInProportion) {
     EXPECT_TRUE(IsScaled(size.cy - (frame.bottom - frame.top), client.bottom, frm.Dpi(), to, 1));
 }
 
-struct ProgramWindow {
-    DWORD processId;
-    HWND found;
-};
-
-BOOL CALLBACK FindProgramWindow(HWND window, LPARAM context) {
-    auto* search = reinterpret_cast<ProgramWindow*>(context);
-    DWORD processId = 0;
-    GetWindowThreadProcessId(window, &processId);
-    char className[16] = {};
-    GetClassNameA(window, className, sizeof className);
-    if (processId != search->processId || std::string(className) != MainWindowClassName ||
-        !IsWindowVisible(window)) {
-        return TRUE;
-    }
-    search->found = window;
-    return FALSE;
-}
-
 // Quillot.exe itself: its manifest and its own request for per-monitor
 // awareness, also where Wine honours the manifest (DpiScalingVer set).
 TEST(DisplayScalingProgram, QuillotOpensAtTheDesignForTheDpi) {
@@ -243,24 +225,24 @@ TEST(DisplayScalingProgram, QuillotOpensAtTheDesignForTheDpi) {
     PROCESS_INFORMATION process = {};
     ASSERT_TRUE(CreateProcessA(program.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0,
                                nullptr, nullptr, &startup, &process));
-    ProgramWindow search = {process.dwProcessId, nullptr};
-    for (int waited = 0; waited < 30000 && search.found == nullptr; waited += 50) {
+    HWND found = nullptr;
+    for (int waited = 0; waited < 30000 && found == nullptr; waited += 50) {
         Sleep(50);
-        EnumWindows(FindProgramWindow, reinterpret_cast<LPARAM>(&search));
+        found = test::VisibleMainWindowOf(process.dwProcessId);
     }
     RECT window = {}, status = {};
     DPI_AWARENESS awareness = DPI_AWARENESS_INVALID;
-    if (search.found != nullptr) {
-        awareness = GetAwarenessFromDpiAwarenessContext(GetWindowDpiAwarenessContext(search.found));
-        GetWindowRect(search.found, &window);
-        GetWindowRect(FindWindowExA(search.found, nullptr, STATUSCLASSNAMEA, nullptr), &status);
-        PostMessageA(search.found, WM_CLOSE, 0, 0);
+    if (found != nullptr) {
+        awareness = GetAwarenessFromDpiAwarenessContext(GetWindowDpiAwarenessContext(found));
+        GetWindowRect(found, &window);
+        GetWindowRect(FindWindowExA(found, nullptr, STATUSCLASSNAMEA, nullptr), &status);
+        PostMessageA(found, WM_CLOSE, 0, 0);
     }
     const bool ended = WaitForSingleObject(process.hProcess, 30000) == WAIT_OBJECT_0;
     if (!ended) TerminateProcess(process.hProcess, 99);
     CloseHandle(process.hThread);
     CloseHandle(process.hProcess);
-    ASSERT_NE(search.found, nullptr);
+    ASSERT_NE(found, nullptr);
     EXPECT_TRUE(ended);
     EXPECT_EQ(awareness, DPI_AWARENESS_PER_MONITOR_AWARE);
     ExpectScaled("program.window.left", window.left);

@@ -12,6 +12,7 @@
 #include "report/report_settings.h"
 #include "resources/resource.h"
 #include "settings/stored_name.h"
+#include "tests/app/process_window.h"
 #include "tests/support/test_files.h"
 
 namespace quillot {
@@ -25,22 +26,6 @@ std::string WindowsPath(std::string path) {
         if (c == '/') c = '\\';
     }
     return path;
-}
-
-struct WindowSearch {
-    DWORD processId;
-    HWND found = nullptr;
-};
-
-BOOL CALLBACK FindMainWindow(HWND window, LPARAM context) {
-    auto* search = reinterpret_cast<WindowSearch*>(context);
-    DWORD processId = 0;
-    GetWindowThreadProcessId(window, &processId);
-    char className[64] = {};
-    GetClassNameA(window, className, sizeof className);
-    if (processId != search->processId || std::string(className) != "TFrm") return TRUE;
-    search->found = window;
-    return FALSE;
 }
 
 std::string CaptionOf(HWND window) {
@@ -94,9 +79,7 @@ class Process {
     HWND MainWindow(DWORD timeoutMs = kTimeoutMs) {
         WaitForInputIdle(info_.hProcess, timeoutMs);
         for (DWORD waited = 0; waited < timeoutMs; waited += 50) {
-            WindowSearch search{info_.dwProcessId};
-            EnumWindows(FindMainWindow, reinterpret_cast<LPARAM>(&search));
-            if (search.found && IsWindowVisible(search.found)) return search.found;
+            if (HWND found = test::VisibleMainWindowOf(info_.dwProcessId)) return found;
             Sleep(50);
         }
         return nullptr;
