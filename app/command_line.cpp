@@ -36,4 +36,18 @@ std::vector<std::string> ProgramArguments() {
     return words;
 }
 
+std::string FullPathName(const std::string& name) {
+    const std::wstring wide = Utf8ToWide(name);
+    std::wstring full(MAX_PATH, L'\0');
+    DWORD length =
+        GetFullPathNameW(wide.c_str(), static_cast<DWORD>(full.size()), full.data(), nullptr);
+    if (length >= full.size()) {
+        full.resize(length);
+        length = GetFullPathNameW(wide.c_str(), length, full.data(), nullptr);
+    }
+    if (length == 0 || length >= full.size()) return std::string();
+    full.resize(length);
+    return WideToUtf8(full);
+}
+
 }  // namespace quillot

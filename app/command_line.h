@@ -14,4 +14,8 @@ std::vector<std::string> SplitCommandLine(std::string_view commandLine);
 // The arguments after the program name (GetCommandLineW), as UTF-8.
 std::vector<std::string> ProgramArguments();
 
+// The full path of a file name, resolved against the current folder as the
+// system resolves it (GetFullPathNameW), UTF-8; empty when it cannot be had.
+std::string FullPathName(const std::string& name);
+
 }  // namespace quillot

@@ -9,6 +9,7 @@
 #include <utility>
 #include <vector>
 
+#include "app/command_line.h"
 #include "app/document_rendering.h"
 #include "app/folder_list.h"
 #include "app/main_window.h"
@@ -222,22 +223,13 @@ void TFrm::PageControl1Change() {
 
 std::string TFrm::ResolveCommandLineFile(const std::string& argument) const {
     if (!IsExistingFile(argument)) return std::string();
-    const std::wstring wideArgument = Utf8ToWide(argument);
-    std::wstring full(MAX_PATH, L'\0');
-    DWORD length = GetFullPathNameW(wideArgument.c_str(), static_cast<DWORD>(full.size()),
-                                    full.data(), nullptr);
-    if (length >= full.size()) {
-        full.resize(length);
-        length = GetFullPathNameW(wideArgument.c_str(), length, full.data(), nullptr);
-    }
-    if (length == 0 || length >= full.size()) return std::string();
-    full.resize(length);
+    const std::string full = FullPathName(argument);
+    if (full.empty()) return std::string();
     WIN32_FIND_DATAW found;
-    HANDLE search = FindFirstFileW(full.c_str(), &found);
+    HANDLE search = FindFirstFileW(Utf8ToWide(full).c_str(), &found);
     if (search == INVALID_HANDLE_VALUE) return std::string();
     FindClose(search);
-    return std::string(FolderPart(WideToUtf8(full))) +
-           WideToUtf8(WideFromBuffer(found.cFileName, MAX_PATH));
+    return std::string(FolderPart(full)) + WideToUtf8(WideFromBuffer(found.cFileName, MAX_PATH));
 }
 
 void TFrm::ReceiveHandOver(const MSG& message) {

@@ -4,6 +4,7 @@
 
 #include <string>
 
+#include "app/command_line.h"
 #include "app/main_window.h"
 #include "reader/file_system.h"
 #include "reader/wide_text.h"
@@ -11,17 +12,6 @@
 
 namespace quillot {
 namespace {
-
-std::string FullPathOf(const std::string& path) {
-    const std::wstring wide = Utf8ToWide(path);
-    const DWORD length = GetFullPathNameW(wide.c_str(), 0, nullptr, nullptr);
-    if (length == 0) return path;
-    std::wstring full(length, L'\0');
-    const DWORD written = GetFullPathNameW(wide.c_str(), length, full.data(), nullptr);
-    if (written == 0 || written >= length) return path;
-    full.resize(written);
-    return WideToUtf8(full);
-}
 
 // A menu item's text shows "&" as itself only when it is doubled.
 std::string MenuText(const std::string& text) {
@@ -37,7 +27,8 @@ std::string MenuText(const std::string& text) {
 
 void TFrm::OpenDocument(const std::string& fileName) {
     LoadDocument(fileName, true);
-    const std::string full = FullPathOf(fileName);
+    std::string full = FullPathName(fileName);
+    if (full.empty()) full = fileName;
     if (IsExistingFile(fileName)) {
         recentFiles_.Add(full);
     } else {
